@@ -1,0 +1,22 @@
+// The time-dependent solver (the "C&Ompute Time Dep. Probs" command): starting
+// estimate, days repeated until two successive days agree, widening of the state
+// space while the top state carries probability, and a shorter time step when
+// the integration produced negative probabilities.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/model.h"
+#include "core/user_interface.h"
+
+namespace morvane {
+
+// Why the solver cannot run the model as it stands, or nothing.
+std::optional<std::string> SolverRefusal(const Model& model);
+
+// Runs the solver and the day measures. Returns false, after a message, when the
+// model is refused; the tables are then untouched.
+bool ComputeTimeDependent(Model& model, UserInterface& ui);
+
+}  // namespace morvane

@@ -1,0 +1,34 @@
+// The one way the core reaches the planner. Windows implement it with Qt,
+// the batch command with the terminal, tests with a scripted fake.
+#pragma once
+
+#include <string>
+
+namespace morvane {
+
+enum class MessageKind { Information, Warning, Error };
+
+// Progress gauges the core moves.
+enum class Gauge { PctDone, IterationGauge };
+
+// Model values that have a box on screen and that a computation may change.
+enum class ShownValue { MaxStates, TimeStepSeconds };
+
+class UserInterface {
+ public:
+  virtual ~UserInterface() = default;
+
+  // A modal box with an OK button. "\r" in the text is a line break.
+  virtual void message(MessageKind kind, const std::string& text) = 0;
+  // A modal box with Yes and No buttons; true for Yes.
+  virtual bool ask(const std::string& text) = 0;
+  // Inserts a line at the top of the run report (it reads newest first).
+  virtual void reportLine(const std::string& line) = 0;
+  virtual void progress(Gauge gauge, int percent) = 0;
+  // Lets the windows breathe: processes pending events for the given time.
+  virtual void pause(int milliseconds) = 0;
+  // A value with a box on screen was changed by a computation.
+  virtual void valueChanged(ShownValue /*value*/) {}
+};
+
+}  // namespace morvane

@@ -1,0 +1,59 @@
+// The tests' user interface: records every message, report line and progress
+// step, answers questions from a script, and fails the test on a message it was
+// not told to expect.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "core/user_interface.h"
+
+namespace morvane::testing {
+
+class ScriptedUserInterface : public UserInterface {
+ public:
+  // Messages are allowed only after this; by default any message fails the test.
+  void allowMessages() { messagesAllowed_ = true; }
+  // The next question is answered with `yes`.
+  void answer(bool yes) { answers_.push_back(yes); }
+
+  void message(MessageKind kind, const std::string& text) override {
+    messages.push_back(text);
+    kinds.push_back(kind);
+    if (!messagesAllowed_) ADD_FAILURE() << "unexpected message: " << text;
+  }
+  bool ask(const std::string& text) override {
+    questions.push_back(text);
+    if (answers_.empty()) {
+      ADD_FAILURE() << "unexpected question: " << text;
+      return false;
+    }
+    const bool yes = answers_.front();
+    answers_.pop_front();
+    return yes;
+  }
+  void reportLine(const std::string& line) override { report.insert(report.begin(), line); }
+  void progress(Gauge gauge, int percent) override {
+    (gauge == Gauge::PctDone ? pctDone : iterationGauge).push_back(percent);
+  }
+  void pause(int milliseconds) override { pauses.push_back(milliseconds); }
+  void valueChanged(ShownValue value) override { changedValues.push_back(value); }
+
+  std::vector<std::string> messages;
+  std::vector<MessageKind> kinds;
+  std::vector<std::string> questions;
+  std::vector<std::string> report;  // newest first, as the run report shows it
+  std::vector<int> pctDone;
+  std::vector<int> iterationGauge;
+  std::vector<int> pauses;
+  std::vector<ShownValue> changedValues;
+
+ private:
+  bool messagesAllowed_ = false;
+  std::deque<bool> answers_;
+};
+
+}  // namespace morvane::testing
