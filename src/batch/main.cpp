@@ -1,31 +1,26 @@
-// morvane-batch: the headless front end.
+// morvane-batch: the headless front end. Reads the scenario from the options,
+// runs both computations and prints the input/output summary (or JSON).
 #include <iostream>
+#include <memory>
 
-#include "core/measures.h"
-#include "core/steady_state.h"
-#include "core/time_dependent_solver.h"
+#include "batch/batch_run.h"
+#include "batch/option_parser.h"
+#include "batch/terminal_user_interface.h"
 
-namespace {
-class TerminalUserInterface : public morvane::UserInterface {
- public:
-  void message(morvane::MessageKind, const std::string& text) override { std::cerr << text << "\n"; }
-  bool ask(const std::string&) override { return true; }
-  void reportLine(const std::string& line) override { std::cerr << line << "\n"; }
-  void progress(morvane::Gauge, int) override {}
-  void pause(int) override {}
-};
-}  // namespace
-
-int main() {
-  morvane::Model model;
-  morvane::installBaseStaffing(model);
-  TerminalUserInterface ui;
-  morvane::ComputeSteadyState(model, ui);
-  morvane::ComputeTimeDependent(model, ui);
-  const auto labels = morvane::ResultLabelTexts(model, morvane::kFixedLocale);
-  for (const auto& text : {labels.TotalPersonHoursLabel, labels.TotalPersonHoursCostLabel,
-                           labels.TotalLaborCostLabel, labels.TotalCostLabel,
-                           labels.MaxProbWaitLabel, labels.TimeOverLimitLabel, labels.MaxP200Label})
-    std::cout << text << "\n";
-  std::cout << "days " << model.steps.Days << "\n";
+int main(int argc, char** argv) {
+  using namespace morvane::batch;
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  const auto groups = BatchOptionGroups();
+  // The model's tables are large; keep them off the stack.
+  auto request = std::make_unique<BatchRequest>();
+  TerminalUserInterface ui(std::cerr);
+  if (const auto refusal = ParseArguments(arguments, groups, *request)) {
+    std::cerr << TerminalText(*refusal) << "\n";
+    return kExitBadArguments;
+  }
+  if (request->output.help) {
+    std::cout << HelpText(groups);
+    return kExitDone;
+  }
+  return RunBatch(*request, std::cout, ui);
 }

@@ -1,0 +1,7 @@
+#include "batch/batch_option.h"
+
+namespace morvane::batch {
+
+std::vector<OptionGroup> BatchOptionGroups() { return {ScenarioOptions(), OutputOptions()}; }
+
+}  // namespace morvane::batch

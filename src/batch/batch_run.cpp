@@ -1,0 +1,48 @@
+#include "batch/batch_run.h"
+
+#include <fstream>
+
+#include "batch/machine_output.h"
+#include "core/steady_state.h"
+#include "core/summary_lines.h"
+#include "core/time_dependent_solver.h"
+
+namespace morvane::batch {
+namespace {
+
+using TableWriter = void (*)(const Model&, std::ostream&);
+
+bool WriteFile(const std::string& path, TableWriter write, const Model& model, UserInterface& ui) {
+  std::ofstream file(path);
+  if (file) write(model, file);
+  if (file.flush()) return true;
+  ui.message(MessageKind::Error, "Could not write the file " + path);
+  return false;
+}
+
+void PrintSummary(const Model& model, std::ostream& out) {
+  for (const SummaryLine& line : SummaryLines(model, kFixedLocale, true)) out << line.text << '\n';
+}
+
+}  // namespace
+
+ExitStatus RunBatch(BatchRequest& request, std::ostream& out, UserInterface& ui) {
+  Model& model = request.model;
+  // 1 - The servers on duty: the base number, all day.
+  installBaseStaffing(model);
+  // 2 - Steady state of every minute, then the time-dependent solution and its measures.
+  if (!ComputeSteadyState(model, ui) || !ComputeTimeDependent(model, ui)) return kExitRefused;
+  // 3 - The results.
+  if (request.output.json)
+    WriteResultJson(model, out);
+  else
+    PrintSummary(model, out);
+  const OutputRequest& files = request.output;
+  if (!files.stepsFile.empty() && !WriteFile(files.stepsFile, WriteStepTable, model, ui))
+    return kExitRefused;
+  if (!files.minutesFile.empty() && !WriteFile(files.minutesFile, WriteMinuteTable, model, ui))
+    return kExitRefused;
+  return kExitDone;
+}
+
+}  // namespace morvane::batch

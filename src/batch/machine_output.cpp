@@ -1,0 +1,66 @@
+#include "batch/machine_output.h"
+
+#include <cmath>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+#include "core/measures.h"
+
+namespace morvane::batch {
+
+std::string FullPrecisionText(Real value) {
+  if (!std::isfinite(value)) return "null";
+  char text[64];
+  std::snprintf(text, sizeof text, "%.21Lg", value);
+  return text;
+}
+
+void WriteResultJson(const Model& model, std::ostream& out) {
+  const StepResults& steps = model.steps;
+  const StaffingState& staff = model.staffing;
+  const std::vector<std::pair<const char*, std::string>> fields{
+      {"TotalPersonHours", FullPrecisionText(steps.TotalPersonHours)},
+      {"PersonCost", FullPrecisionText(PersonCost(model))},
+      {"LaborCost", FullPrecisionText(staff.LaborCost)},
+      {"TotalCost", FullPrecisionText(TotalSystemCost(model))},
+      {"MaxPWait", FullPrecisionText(steps.MaxPWait)},
+      {"MinutesOverLimit", FullPrecisionText(steps.MinutesOverLimit)},
+      {"CriticalPWait", FullPrecisionText(model.CriticalPWait)},
+      {"FullTimeCount", std::to_string(staff.FullTimeCount)},
+      {"PartTimeCount", std::to_string(staff.PartTimeCount)},
+      {"MaxServersOnDuty", std::to_string(staff.MaxServersOnDuty)},
+      {"MaxStates", std::to_string(model.inputs.MaxStates)},
+      {"TimeStepSeconds", std::to_string(model.inputs.TimeStepSeconds)},
+      {"NumSteps", std::to_string(steps.NumSteps)},
+      {"MaxTopProb", FullPrecisionText(steps.MaxTopProb)},
+      {"ZeroCount", std::to_string(steps.ZeroCount)},
+      {"Days", std::to_string(steps.Days)},
+  };
+  out << "{";
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    out << (i ? ", " : "") << '"' << fields[i].first << "\": " << fields[i].second;
+  out << "}\n";
+}
+
+void WriteStepTable(const Model& model, std::ostream& out) {
+  const StepResults& steps = model.steps;
+  out << "step,minute,mean,pwait\n";
+  for (std::int32_t k = 0; k <= steps.NumSteps; ++k) {
+    const Real minute = static_cast<Real>(model.inputs.TimeStepSeconds) * k / 60;
+    out << k << ',' << FullPrecisionText(minute) << ',' << FullPrecisionText(steps.TimeDepMean[k])
+        << ',' << FullPrecisionText(TimeDepPWait(model, k)) << '\n';
+  }
+}
+
+void WriteMinuteTable(const Model& model, std::ostream& out) {
+  const MinuteResults& minutes = model.minutes;
+  out << "minute,arrival,capacity,servers,ss_mean,ss_pwait\n";
+  for (int m = 0; m < kMinutePoints; ++m)
+    out << m << ',' << FullPrecisionText(minutes.ArrivalRate[m]) << ','
+        << FullPrecisionText(minutes.ServiceCapacity[m]) << ','
+        << model.staffing.ServersOnDuty[m] << ',' << FullPrecisionText(minutes.SteadyMean[m])
+        << ',' << FullPrecisionText(SteadyPWait(model, m)) << '\n';
+}
+
+}  // namespace morvane::batch

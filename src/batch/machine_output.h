@@ -1,0 +1,22 @@
+// The results in forms other programs read: one JSON object of the day's
+// figures, and CSV tables per time step and per minute. Reals are written at
+// the full precision of the model's extended reals.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "core/model.h"
+
+namespace morvane::batch {
+
+// Shortest round-trip-safe text of an extended real ("%.21Lg"); "null" when not finite.
+std::string FullPrecisionText(Real value);
+
+void WriteResultJson(const Model& model, std::ostream& out);
+// step,minute,mean,pwait for k = 0..NumSteps.
+void WriteStepTable(const Model& model, std::ostream& out);
+// minute,arrival,capacity,servers,ss_mean,ss_pwait for minutes 0..1440.
+void WriteMinuteTable(const Model& model, std::ostream& out);
+
+}  // namespace morvane::batch
