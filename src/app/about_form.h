@@ -1,0 +1,35 @@
+// TAboutForm: the about box, also the start-up splash. Each showing builds the
+// version text from the program's version and its file's last-modified time.
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QWidget>
+
+#include "app/morvane_app.h"
+
+class QLabel;
+
+class TAboutForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TAboutForm(MorvaneApp& app, QWidget* parent = nullptr);
+
+  // The last version text built, without "Version " (the main window's caption uses it).
+  QString versionText() const { return versionText_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void OKButtonClick();
+
+  MorvaneApp& app_;
+  QLabel* versionLabel_;
+  QString versionText_;
+};
+
+// "1.0.0.1   <date> at <time>": the four-part version, three blanks, the file's
+// date in the short date format and its time in the long time format.
+QString VersionText(const QString& version, const QDateTime& modified, const QLocale& locale);

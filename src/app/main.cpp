@@ -1,0 +1,36 @@
+// The desktop program: one model, the Qt user interface, and the five windows,
+// created once in this order and only hidden and shown until the program ends.
+#include <QApplication>
+#include <memory>
+
+#include "app/about_form.h"
+#include "app/ga_form.h"
+#include "app/morvane_app.h"
+#include "app/morvane_form.h"
+#include "app/multi_objective_form.h"
+#include "app/qt_user_interface.h"
+#include "app/system_locale.h"
+#include "app/time_checks_form.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("Morvane");
+  auto app = std::make_unique<MorvaneApp>();
+  QtUserInterface ui;
+  app->ui = &ui;
+  app->locale = NumberLocaleOf(QLocale::system());
+
+  TMorvaneForm morvaneForm(*app);
+  app->morvaneForm = &morvaneForm;
+  TTimeChecksForm timeChecksForm(*app);
+  app->timeChecksForm = &timeChecksForm;
+  TAboutForm aboutForm(*app);
+  app->aboutForm = &aboutForm;
+  TGAForm gaForm(*app);
+  app->gaForm = &gaForm;
+  TMultiObjectiveForm multiObjectiveForm(*app);
+  app->multiObjectiveForm = &multiObjectiveForm;
+
+  morvaneForm.show();
+  return application.exec();
+}

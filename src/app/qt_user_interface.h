@@ -1,0 +1,35 @@
+// The core's user interface in the desktop program: modal message boxes,
+// and signals that carry report lines, gauge moves and changed values to
+// whichever window shows them (the GA window's run report, the main window's
+// gauges and boxes).
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "core/user_interface.h"
+
+class QWidget;
+
+class QtUserInterface : public QObject, public morvane::UserInterface {
+  Q_OBJECT
+
+ public:
+  explicit QtUserInterface(QObject* parent = nullptr);
+
+  void message(morvane::MessageKind kind, const std::string& text) override;
+  bool ask(const std::string& text) override;
+  void reportLine(const std::string& line) override;
+  void progress(morvane::Gauge gauge, int percent) override;
+  void pause(int milliseconds) override;
+  void valueChanged(morvane::ShownValue value) override;
+
+ signals:
+  // A line for the top of the run report (it reads newest first).
+  void reportLineInserted(const QString& line);
+  void gaugeMoved(morvane::Gauge gauge, int percent);
+  void shownValueChanged(morvane::ShownValue value);
+};
+
+// "\r" is the line break of the core's message texts.
+QString MessageText(const std::string& text);

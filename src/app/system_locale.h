@@ -1,0 +1,8 @@
+// The system's number and currency layout, as the core's formats want it.
+#pragma once
+
+#include <QLocale>
+
+#include "core/number_format.h"
+
+morvane::NumberLocale NumberLocaleOf(const QLocale& locale);
