@@ -1,0 +1,70 @@
+// The executable itself: exit statuses and where its texts go.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string out, err;
+};
+
+std::string ReadAll(const std::filesystem::path& path) {
+  std::ifstream file(path);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+Outcome RunCommand(const std::string& arguments) {
+  // Named after the test: ctest runs the tests of this file side by side.
+  const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  const std::filesystem::path dir(::testing::TempDir());
+  const auto out = dir / (test + ".out"), err = dir / (test + ".err");
+  const std::string command = std::string("'") + MORVANE_BATCH_PATH + "' " + arguments + " >'" +
+                              out.string() + "' 2>'" + err.string() + "'";
+  const int raw = std::system(command.c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(out), ReadAll(err)};
+}
+
+TEST(EndToEnd, DefaultRunPrintsTheSummary) {
+  const Outcome run = RunCommand("");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.out.starts_with("===========================\nSUMMARY OF INPUT CONDITIONS\n"));
+  EXPECT_NE(run.out.find("Total Labor Cost = $2,250.00     Full/Part time = 18/0\n"),
+            std::string::npos);
+  EXPECT_TRUE(run.out.ends_with("Max P(100) = 0.0000000000\n"));
+}
+
+TEST(EndToEnd, RefusalsGoToStderrWithTheirStatus) {
+  Outcome run = RunCommand("--mean-demand 5 --amplitude 6");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "--amplitude 6: Invalid Parameter Value.  Must have 0.00 <= X <= 5.00\n");
+  EXPECT_EQ(run.out, "");
+
+  run = RunCommand("--cycles 05");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "--cycles 05: Specified value did not convert correctly... Warning\n"
+            "Default value used and shown\n");
+
+  run = RunCommand("--mean-demand 3 --json");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.starts_with("Error: The demand amplitude (4.5) is above the mean demand (3)"));
+  EXPECT_EQ(run.out, "");
+}
+
+TEST(EndToEnd, HelpExplainsAndDoesNothingElse) {
+  const Outcome run = RunCommand("--servers 7 --help");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.out.starts_with("Usage: morvane-batch [OPTION]..."));
+  EXPECT_EQ(run.out.find("SUMMARY"), std::string::npos);
+}
+
+}  // namespace
