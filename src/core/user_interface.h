@@ -24,6 +24,8 @@ class UserInterface {
   virtual bool ask(const std::string& text) = 0;
   // Inserts a line at the top of the run report (it reads newest first).
   virtual void reportLine(const std::string& line) = 0;
+  // Empties the run report (a GA run starts a new one).
+  virtual void clearReport() {}
   virtual void progress(Gauge gauge, int percent) = 0;
   // Lets the windows breathe: processes pending events for the given time.
   virtual void pause(int milliseconds) = 0;

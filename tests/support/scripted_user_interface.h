@@ -36,6 +36,7 @@ class ScriptedUserInterface : public UserInterface {
     return yes;
   }
   void reportLine(const std::string& line) override { report.insert(report.begin(), line); }
+  void clearReport() override { report.clear(); }
   void progress(Gauge gauge, int percent) override {
     (gauge == Gauge::PctDone ? pctDone : iterationGauge).push_back(percent);
   }
