@@ -16,8 +16,9 @@ inline constexpr Real kTopProbLimit = 1e-8L;
 inline constexpr std::int32_t kWideningStates = 50;
 inline constexpr int kWideningPauseMs = 50;
 
-// 1.-2. The time-step grid with the rate and servers at every step point.
-void PrepareGrid(Model& model) {
+}  // namespace
+
+void PrepareStepGrid(Model& model) {
   StepResults& steps = model.steps;
   steps.NumSteps = StepsPerDay(model.inputs.TimeStepSeconds);
   steps.StepMinutes = static_cast<Real>(kMinutesPerDay) / steps.NumSteps;
@@ -30,8 +31,7 @@ void PrepareGrid(Model& model) {
   }
 }
 
-// 3. Steady-state distributions, with servers raised until stable, as the first guess.
-void StartingEstimate(Model& model, UserInterface& ui) {
+void FillStartingEstimate(Model& model, UserInterface& ui) {
   StepResults& steps = model.steps;
   Real mean = 0;
   for (std::int32_t k = 0; k <= steps.NumSteps; ++k) {
@@ -42,6 +42,8 @@ void StartingEstimate(Model& model, UserInterface& ui) {
   }
   ui.progress(Gauge::PctDone, 100);
 }
+
+namespace {
 
 // d.-e. The end of the day starts the next one; every vector is normalised.
 void CloseDay(StepResults& steps, std::int32_t top) {
@@ -156,8 +158,8 @@ bool ComputeTimeDependent(Model& model, UserInterface& ui) {
   StepResults& steps = model.steps;
   steps.Days = 0;
   for (;;) {
-    PrepareGrid(model);
-    StartingEstimate(model, ui);
+    PrepareStepGrid(model);
+    FillStartingEstimate(model, ui);
     steps.ZeroCount = 0;
     RunDays(model, ui);
     ComputeMeans(steps, model.inputs.MaxStates);

@@ -12,6 +12,13 @@
 
 namespace morvane {
 
+// The time-step grid of a run: NumSteps, StepMinutes, ArrivalRate[0..1440], and the arrival
+// rate and servers on duty at every step point t_k = k * StepMinutes.
+void PrepareStepGrid(Model& model);
+// The starting estimate: the steady state at every step point, with servers raised
+// until the queue is stable.
+void FillStartingEstimate(Model& model, UserInterface& ui);
+
 // Why the solver cannot run the model as it stands, or nothing.
 std::optional<std::string> SolverRefusal(const Model& model);
 
