@@ -1,23 +1,57 @@
 #include "core/schedule_plan.h"
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
+
+#include "core/start_times_page.h"
 
 namespace morvane {
 namespace {
 
+// On-duty counts held wide while they are summed: 96 starts of up to 2^31 - 1
+// each, for two types, stay far inside 64 bits.
+using WideCounts = std::array<std::int64_t, kPeriods>;
+
+struct Coverage {
+  WideCounts fullTime{};
+  WideCounts partTime{};
+};
+
 // Adds the duty of every starter of one type into `onDuty`, wrapping past
-// minute 1440 to the start of the day only when `wraps`.
+// minute 1440 to the start of the day only when `wraps`. A negative start
+// count puts no one on duty; a template entry is on duty only when it is 1.
 void Cover(const PeriodCounts& starts, const PeriodCounts& dutyTemplate, bool wraps,
-           PeriodCounts& onDuty) {
+           WideCounts& onDuty) {
   for (int i = 0; i < kPeriods; ++i) {
-    const std::int32_t starters = starts[i];
+    const std::int64_t starters = starts[i];
     if (starters <= 0) continue;
     for (int k = 0; k < kPeriods; ++k) {
       const int t = i + k;
-      if (wraps || t < kPeriods) onDuty[t % kPeriods] += dutyTemplate[k] * starters;
+      if (dutyTemplate[k] == 1 && (wraps || t < kPeriods)) onDuty[t % kPeriods] += starters;
     }
   }
+}
+
+Coverage CoverageOf(const StaffingState& staff) {
+  Coverage coverage;
+  Cover(staff.StartTimes[FullTime], staff.DutyTemplate[FullTime], staff.FullTimeWraps,
+        coverage.fullTime);
+  Cover(staff.StartTimes[PartTime], staff.DutyTemplate[PartTime], staff.PartTimeWraps,
+        coverage.partTime);
+  return coverage;
+}
+
+std::optional<std::string> RefusalFor(const Coverage& coverage) {
+  constexpr std::int64_t limit = std::numeric_limits<std::int32_t>::max();
+  for (int p = 0; p < kPeriods; ++p) {
+    const std::int64_t total = coverage.fullTime[p] + coverage.partTime[p];
+    if (total > limit)
+      return "The plan puts " + std::to_string(total) + " employees on duty in period " +
+             GridPeriodLabel(p) + ", more than the " + std::to_string(limit) +
+             " a period can count.";
+  }
+  return std::nullopt;
 }
 
 std::int64_t Sum(const PeriodCounts& counts) {
@@ -26,27 +60,37 @@ std::int64_t Sum(const PeriodCounts& counts) {
 
 }  // namespace
 
-void ScheduleGridExit(Model& model) {
+std::optional<std::string> OnDutyRefusal(const StaffingState& staff) {
+  return RefusalFor(CoverageOf(staff));
+}
+
+std::optional<std::string> ScheduleGridExit(Model& model) {
   StaffingState& staff = model.staffing;
-  for (auto& column : staff.OnDutyByPeriod) column.fill(0);
-  Cover(staff.StartTimes[FullTime], staff.DutyTemplate[FullTime], staff.FullTimeWraps,
-        staff.OnDutyByPeriod[OnDutyFullTime]);
-  Cover(staff.StartTimes[PartTime], staff.DutyTemplate[PartTime], staff.PartTimeWraps,
-        staff.OnDutyByPeriod[OnDutyPartTime]);
+  // 2.-5. Coverage of both types, checked before anything is written.
+  const Coverage coverage = CoverageOf(staff);
+  if (const auto refusal = RefusalFor(coverage))
+    return *refusal +
+           "\rLower the start counts; the on-duty figures, the employee counts and the labor "
+           "cost still show the last plan computed.";
+  // 6. Totals per period and the most on duty at once.
+  auto& onDuty = staff.OnDutyByPeriod;
   staff.MaxServersOnDuty = 0;
   for (int p = 0; p < kPeriods; ++p) {
-    const std::int32_t total =
-        staff.OnDutyByPeriod[OnDutyFullTime][p] + staff.OnDutyByPeriod[OnDutyPartTime][p];
-    staff.OnDutyByPeriod[OnDutyTotal][p] = total;
-    staff.MaxServersOnDuty = std::max(staff.MaxServersOnDuty, total);
+    onDuty[OnDutyFullTime][p] = static_cast<std::int32_t>(coverage.fullTime[p]);
+    onDuty[OnDutyPartTime][p] = static_cast<std::int32_t>(coverage.partTime[p]);
+    onDuty[OnDutyTotal][p] = static_cast<std::int32_t>(coverage.fullTime[p] + coverage.partTime[p]);
+    staff.MaxServersOnDuty = std::max(staff.MaxServersOnDuty, onDuty[OnDutyTotal][p]);
   }
+  // 8. Every minute of a period has the period's servers; minute 1440 is minute 0 again.
   for (int p = 0; p < kPeriods; ++p)
     for (int j = 0; j < kMinutesPerPeriod; ++j)
-      staff.ServersOnDuty[p * kMinutesPerPeriod + j] = staff.OnDutyByPeriod[OnDutyTotal][p];
+      staff.ServersOnDuty[p * kMinutesPerPeriod + j] = onDuty[OnDutyTotal][p];
   staff.ServersOnDuty[kMinutesPerDay] = staff.ServersOnDuty[0];
+  // 10.-11. Employees hired, negative counts included, and what they cost.
   staff.FullTimeCount = Sum(staff.StartTimes[FullTime]);
   staff.PartTimeCount = Sum(staff.StartTimes[PartTime]);
   recomputeLaborCost(model);
+  return std::nullopt;
 }
 
 }  // namespace morvane
