@@ -140,7 +140,10 @@ std::optional<std::string> SolverRefusal(const Model& model) {
     const Real t = k * stepMinutes;
     const Real lambda = ArrivalRateAt(in, t);
     const auto servers = model.staffing.ServersOnDuty[static_cast<std::size_t>(t)];
-    if (StableServers(servers, lambda, in.ServiceRate) > kMaxRaisedServers)
+    // Only a queue that must be given more servers is bounded: a plan may put
+    // more servers on duty than there are states.
+    if (StableServers(servers, lambda, in.ServiceRate) >
+        std::max<std::int64_t>(kMaxRaisedServers, servers))
       return "An arrival rate of " + GeneralText(lambda) + " per hour at minute " +
              GeneralText(t) + " needs more than " + std::to_string(kMaxRaisedServers) +
              " servers at a service rate of " + GeneralText(in.ServiceRate) +
