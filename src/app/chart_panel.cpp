@@ -116,8 +116,19 @@ void ChartPanel::setPoints(QXYSeries* series, const QList<QPointF>& points) {
   refitAxes();
 }
 
+void ChartPanel::setPoints(QXYSeries* series, const std::vector<morvane::ChartPoint>& points) {
+  QList<QPointF> qtPoints;
+  qtPoints.reserve(static_cast<qsizetype>(points.size()));
+  for (const morvane::ChartPoint& point : points)
+    qtPoints.append(QPointF(static_cast<double>(point.x), static_cast<double>(point.y)));
+  setPoints(series, qtPoints);
+}
+
 void ChartPanel::clearSeries() {
-  for (QLineSeries* series : series_) series->clear();
+  for (QLineSeries* series : series_) {
+    series->clear();
+    series->setPointsConfiguration({});
+  }
   refitAxes();
 }
 

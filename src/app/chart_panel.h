@@ -13,6 +13,9 @@
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 #include <optional>
+#include <vector>
+
+#include "core/chart_point.h"
 
 class QCheckBox;
 class QHBoxLayout;
@@ -35,6 +38,8 @@ class ChartPanel : public QWidget {
                          QValueAxis* y, bool stairs = false);
   // Replaces the points of one of this chart's series and refits the axes.
   void setPoints(QXYSeries* series, const QList<QPointF>& points);
+  void setPoints(QXYSeries* series, const std::vector<morvane::ChartPoint>& points);
+  // Empties every series and drops its per-point colours.
   void clearSeries();
   QList<QLineSeries*> series() const { return series_; }
   QLineSeries* seriesNamed(const QString& title) const;

@@ -31,6 +31,11 @@ int main(int argc, char** argv) {
   TMultiObjectiveForm multiObjectiveForm(*app);
   app->multiObjectiveForm = &multiObjectiveForm;
 
+  // Run-time traffic of the core: gauges and changed values to the main window
+  // (the GA window takes the report lines).
+  QObject::connect(&ui, &QtUserInterface::gaugeMoved, &morvaneForm, &TMorvaneForm::moveGauge);
+  QObject::connect(&ui, &QtUserInterface::shownValueChanged, &morvaneForm, &TMorvaneForm::showValue);
+
   morvaneForm.show();
   return application.exec();
 }

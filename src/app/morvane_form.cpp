@@ -1,6 +1,322 @@
 #include "app/morvane_form.h"
 
-TMorvaneForm::TMorvaneForm(MorvaneApp& app, int, QWidget* parent) : QWidget(parent), app_(app) {
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <functional>
+
+#include "app/about_form.h"
+#include "app/chart_panel.h"
+#include "app/ga_form.h"
+#include "app/output_charts.h"
+#include "app/probability_plots.h"
+#include "app/radio_group.h"
+#include "app/result_labels_panel.h"
+#include "app/scenario_panels.h"
+#include "app/time_checks_form.h"
+#include "core/measures.h"
+#include "core/steady_state.h"
+#include "core/time_dependent_solver.h"
+
+namespace {
+
+// Runs the end of a computation on every way out of its handler.
+struct RunEnd {
+  std::function<void()> end;
+  ~RunEnd() { end(); }
+};
+
+QWidget* Column(const QList<QWidget*>& widgets, QWidget* parent) {
+  auto* column = new QWidget(parent);
+  auto* layout = new QVBoxLayout(column);
+  layout->setContentsMargins(0, 0, 0, 0);
+  for (QWidget* widget : widgets) layout->addWidget(widget);
+  return column;
+}
+
+QWidget* Gauge(QProgressBar*& gauge, const QString& objectName, const QString& caption,
+               const QString& hint, QWidget* parent) {
+  gauge = new QProgressBar(parent);
+  gauge->setObjectName(objectName);
+  gauge->setToolTip(hint);
+  gauge->setRange(0, 100);
+  gauge->setValue(0);
+  return Column({new QLabel(caption, parent), gauge}, parent);
+}
+
+}  // namespace
+
+TMorvaneForm::TMorvaneForm(MorvaneApp& app, int splashMilliseconds, QWidget* parent)
+    : QWidget(parent), app_(app), panels_(new ScenarioPanels(app, this)),
+      outputs_(new OutputCharts(app, this)), plots_(new ProbabilityPlots(app, this)),
+      results_(new ResultLabelsPanel(this)) {
   setObjectName("TMorvaneForm");
-  setWindowTitle("Morvane");
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(panels_);
+  layout->addWidget(buildCharts(), 1);
+  layout->addWidget(buildBottomRow());
+  resize(1400, 940);
+
+  connect(panels_, &ScenarioPanels::modelInputChanged, this, [this] { ShowNoGraphsAndCosts(false); });
+  connect(panels_, &ScenarioPanels::baseServersLeft, this, [this] { installBaseStaffing(true); });
+  connect(panels_, &ScenarioPanels::costChanged, this, &TMorvaneForm::UpdateSummaryCosts);
+  connect(panels_->SetTimes, &QPushButton::clicked, this, &TMorvaneForm::SetTimesClick);
+  connect(panels_->ImproveCurrentSolnButton, &QPushButton::clicked, this,
+          &TMorvaneForm::ImproveCurrentSolnButtonClick);
+  connect(outputs_, &OutputCharts::redrawRequested, this, &TMorvaneForm::MMCProbOutput);
+  lockedDuringRuns_ << panels_ << plots_->controls << outputs_->WhatToPlotGroup;
+  FormShow(splashMilliseconds);
+}
+
+QWidget* TMorvaneForm::buildCharts() {
+  auto* area = new QWidget(this);
+  GAButton = button("GAButton", "&GA", "");
+  connect(GAButton, &QPushButton::clicked, this, &TMorvaneForm::GAButtonClick);
+  auto* underLeft = new QHBoxLayout;
+  underLeft->addWidget(outputs_->WhatToPlotGroup, 0, Qt::AlignTop);
+  underLeft->addWidget(outputs_->axisBoxes, 0, Qt::AlignTop);
+  underLeft->addWidget(GAButton, 0, Qt::AlignTop);
+  underLeft->addWidget(results_, 1);
+  auto* left = new QVBoxLayout;
+  left->addWidget(outputs_->OutputChart, 1);
+  left->addWidget(outputs_->OutputChart2, 1);
+  left->addLayout(underLeft);
+
+  QPushButton* printLeft = button("PrintGraph1", "<-- Print Graph", "Click to print the graph at the left");
+  QPushButton* saveLeft = button("SaveGraph1", "<-- Save Graph", "Click to save the graph at the left");
+  QPushButton* printRight = button("PrintGraph2", "Print Graph -->", "Click to print the graph at the right");
+  QPushButton* saveRight = button("SaveGraph2", "Save Graph -->", "Click to save the graph at the right");
+  connect(printLeft, &QPushButton::clicked, this, &TMorvaneForm::PrintGraph1Click);
+  connect(saveLeft, &QPushButton::clicked, this, &TMorvaneForm::SaveGraph1Click);
+  connect(printRight, &QPushButton::clicked, this, &TMorvaneForm::PrintGraph2Click);
+  connect(saveRight, &QPushButton::clicked, this, &TMorvaneForm::SaveGraph2Click);
+  QWidget* between = Column({printLeft, saveLeft, printRight, saveRight}, area);
+
+  QPushButton* reset = button("ResetDefaultButton", "&Reset 2 Defaults", "");
+  QPushButton* about = button("AboutButton", "&About??", "Click to show the About box information");
+  connect(reset, &QPushButton::clicked, this, &TMorvaneForm::ResetDefaultButtonClick);
+  connect(about, &QPushButton::clicked, this, &TMorvaneForm::AboutButtonClick);
+  auto* underRight = new QHBoxLayout;
+  underRight->addWidget(plots_->controls, 1);
+  underRight->addWidget(Column({reset, about}, area), 0, Qt::AlignBottom);
+  auto* right = new QVBoxLayout;
+  right->addWidget(plots_->Chart1, 1);
+  right->addLayout(underRight);
+
+  auto* row = new QHBoxLayout(area);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addLayout(left, 1);
+  row->addWidget(between, 0, Qt::AlignVCenter);
+  row->addLayout(right, 1);
+  lockedDuringRuns_ << GAButton << between << reset << about;
+  return area;
+}
+
+QWidget* TMorvaneForm::buildBottomRow() {
+  auto* bottom = new QWidget(this);
+  MMCProbButton = button("MMCProbButton", "&Compute Steady State Probs",
+                         "Click to compute steady-state probabilities; DO THIS FIRST BEFORE "
+                         "COMPUTING TRANSIENT PROBABILIITIES");
+  ComputeTransientProbsButton = button("ComputeTransientProbsButton", "C&Ompute Time Dep. Probs",
+                                       "Click to compute transient probabilities");
+  QPushButton* print = button("PrintSummaryButton", "&Print Input/Output Summary",
+                              "Click to print a summary of the inputs and outputs");
+  QPushButton* quit = button("Quit", "&Quit", "Click to terminate the program");
+  connect(MMCProbButton, &QPushButton::clicked, this, &TMorvaneForm::MMCProbButtonClick);
+  connect(ComputeTransientProbsButton, &QPushButton::clicked, this,
+          &TMorvaneForm::ComputeTransientProbsButtonClick);
+  connect(print, &QPushButton::clicked, this, &TMorvaneForm::PrintSummaryButtonClick);
+  connect(quit, &QPushButton::clicked, this, &TMorvaneForm::QuitClick);
+  auto* row = new QHBoxLayout(bottom);
+  row->setContentsMargins(0, 0, 0, 0);
+  for (QPushButton* command : {MMCProbButton, ComputeTransientProbsButton, print}) row->addWidget(command);
+  row->addWidget(Gauge(PctDone, "PctDone", "M/M/S Q Computations",
+                       "Displays the progress in computing the initial steady-state probability "
+                       "estimates", bottom), 1);
+  row->addWidget(Gauge(IterationGauge, "IterationGauge", "Iterations",
+                       "Shows the number of iteratins as a percent of the maximum number allowed",
+                       bottom), 1);
+  row->addWidget(quit);
+  lockedDuringRuns_ << MMCProbButton << ComputeTransientProbsButton << print << quit;
+  return bottom;
+}
+
+QPushButton* TMorvaneForm::button(const QString& objectName, const QString& caption,
+                                  const QString& hint) {
+  auto* command = new QPushButton(caption, this);
+  command->setObjectName(objectName);
+  command->setToolTip(hint);
+  return command;
+}
+
+// The creation handler: splash, caption, boxes, base staffing.
+void TMorvaneForm::FormShow(int splashMilliseconds) {
+  offerOptimisation();  // nothing to optimise before a staffing plan is in force
+  TAboutForm splash(app_);
+  splash.setWindowFlags(Qt::SplashScreen | Qt::WindowStaysOnTopHint);
+  splash.show();
+  splash.repaint();
+  app_.ui->pause(splashMilliseconds);
+  splash.hide();
+  setWindowTitle("Morvane (" + splash.versionText() + ")");
+  panels_->writeBoxes();
+  installBaseStaffing(false);
+  ComputeTransientProbsButton->setEnabled(false);
+}
+
+void TMorvaneForm::installBaseStaffing(bool invalidate) {
+  morvane::installBaseStaffing(app_.model);
+  if (invalidate) ShowNoGraphsAndCosts(false);
+  panels_->showServerSource(true);
+  offerOptimisation();
+}
+
+// The GA and the improvement need a staffing plan to work on, so they are
+// offered exactly while one is in force; improving starts from a computed plan.
+void TMorvaneForm::offerOptimisation() {
+  const bool plan = !app_.model.flags.UseBaseServers;
+  GAButton->setVisible(plan);
+  GAButton->setEnabled(plan);
+  QPushButton* improve = panels_->ImproveCurrentSolnButton;
+  improve->setVisible(plan);
+  improve->setEnabled(plan && results_->shown());
+}
+
+void TMorvaneForm::ShowNoShowCosts(bool show) {
+  results_->setShown(show);
+  panels_->ImproveCurrentSolnButton->setEnabled(false);
+}
+
+void TMorvaneForm::ShowNoGraphsAndCosts(bool show) {
+  ShowNoShowCosts(show);
+  if (!show) {
+    outputs_->clear();
+    plots_->clear();
+  }
+  ComputeTransientProbsButton->setEnabled(false);
+}
+
+void TMorvaneForm::UpdateSummaryCosts() {
+  results_->updateCosts(morvane::ResultLabelTexts(app_.model, app_.locale));
+}
+
+void TMorvaneForm::MMCProbOutput() { outputs_->MMCProbOutput(results_->shown()); }
+
+void TMorvaneForm::PlotProbabilities() { plots_->PlotProbabilities(); }
+
+// A computation lets events through at its pauses; until it ends, the controls
+// that start work or change inputs stay disabled and a second start is ignored.
+bool TMorvaneForm::beginRun() {
+  if (computing_) return false;
+  computing_ = true;
+  for (QWidget* widget : lockedDuringRuns_) widget->setEnabled(false);
+  return true;
+}
+
+void TMorvaneForm::endRun() {
+  for (QWidget* widget : lockedDuringRuns_) widget->setEnabled(true);
+  offerOptimisation();
+  computing_ = false;
+}
+
+void TMorvaneForm::MMCProbButtonClick() {
+  if (!beginRun()) return;
+  const RunEnd runEnd{[this] { endRun(); }};
+  if (!morvane::ComputeSteadyState(app_.model, *app_.ui)) return;
+  if (app_.model.flags.DrawCharts) MMCProbOutput();
+  ComputeTransientProbsButton->setEnabled(true);
+}
+
+void TMorvaneForm::ComputeTransientProbsButtonClick() {
+  if (!beginRun()) return;
+  const RunEnd runEnd{[this] { endRun(); }};
+  morvane::Model& model = app_.model;
+  const bool computed = morvane::ComputeTimeDependent(model, *app_.ui);
+  showValue(morvane::ShownValue::MaxStates);
+  showValue(morvane::ShownValue::TimeStepSeconds);
+  if (!computed) return;
+  const morvane::ResultLabels texts = morvane::ResultLabelTexts(model, app_.locale);
+  results_->setMaxP200(texts);
+  if (model.flags.DrawCharts) {
+    outputs_->ShowLambdaAndMu();
+    outputs_->drawTimeDependent();
+  }
+  if (model.flags.InteractiveMode) results_->showResults(texts);
+  if (model.flags.DrawCharts) PlotProbabilities();
+}
+
+void TMorvaneForm::moveGauge(morvane::Gauge gauge, int percent) {
+  (gauge == morvane::Gauge::PctDone ? PctDone : IterationGauge)->setValue(percent);
+}
+
+void TMorvaneForm::showValue(morvane::ShownValue value) { panels_->showValue(value); }
+
+ChartPanel* TMorvaneForm::visibleOutputChart() const {
+  return outputs_->pWaitChosen() ? outputs_->OutputChart2 : outputs_->OutputChart;
+}
+
+ChartPanel* TMorvaneForm::probabilityChart() const { return plots_->Chart1; }
+
+void TMorvaneForm::PrintSummaryButtonClick() {}
+void TMorvaneForm::PrintGraph1Click() {}
+void TMorvaneForm::PrintGraph2Click() {}
+void TMorvaneForm::SaveGraph1Click() {}
+void TMorvaneForm::SaveGraph2Click() {}
+void TMorvaneForm::ImproveCurrentSolnButtonClick() {}
+
+void TMorvaneForm::SetTimesClick() {
+  app_.timeChecksForm->show();
+  hide();
+  panels_->showServerSource(false);
+  app_.model.flags.UseBaseServers = false;
+  ShowNoGraphsAndCosts(false);
+  GAButton->setEnabled(false);
+  GAButton->hide();
+}
+
+void TMorvaneForm::GAButtonClick() {
+  app_.gaForm->show();
+  hide();
+}
+
+void TMorvaneForm::ResetDefaultButtonClick() {
+  morvane::resetToDefaults(app_.model.inputs);
+  panels_->writeBoxes();
+  ShowNoGraphsAndCosts(false);
+}
+
+void TMorvaneForm::AboutButtonClick() {
+  hide();
+  app_.aboutForm->show();
+}
+
+void TMorvaneForm::QuitClick() {
+  if (!confirmQuit()) return;
+  quitConfirmed_ = true;
+  close();
+}
+
+bool TMorvaneForm::confirmQuit() {
+  if (!app_.ui->ask("Are you sure you want to quit the Morvane?")) return false;
+  app_.ui->message(morvane::MessageKind::Information, "Thanks for using the Morvane.\r\rGoodbye.");
+  return true;
+}
+
+void TMorvaneForm::showEvent(QShowEvent* event) {
+  offerOptimisation();
+  QWidget::showEvent(event);
+}
+
+// Closing the window ends the program, so the title bar's close asks as "&Quit"
+// does; nothing closes while a computation runs.
+void TMorvaneForm::closeEvent(QCloseEvent* event) {
+  if (quitConfirmed_ || (!computing_ && confirmQuit())) {
+    quitConfirmed_ = true;
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }

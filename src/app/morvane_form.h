@@ -1,9 +1,20 @@
-// TMorvaneForm: the main window.
+// TMorvaneForm: the main window. The planner enters a scenario, runs the
+// steady-state and time-dependent computations, reads the costs and looks at
+// the charts; from here the staffing window, the about box and (while a
+// staffing plan is in force) the GA window are reached.
 #pragma once
 
 #include <QWidget>
 
 #include "app/morvane_app.h"
+
+class ChartPanel;
+class OutputCharts;
+class ProbabilityPlots;
+class QProgressBar;
+class QPushButton;
+class ResultLabelsPanel;
+class ScenarioPanels;
 
 class TMorvaneForm : public QWidget {
   Q_OBJECT
@@ -12,6 +23,71 @@ class TMorvaneForm : public QWidget {
   // splashMilliseconds: how long the about box shows as a splash at creation.
   explicit TMorvaneForm(MorvaneApp& app, int splashMilliseconds = 1500, QWidget* parent = nullptr);
 
+  // The two computations; the windows that install a plan run them too. A
+  // computation asked for while one runs is ignored.
+  void MMCProbButtonClick();
+  void ComputeTransientProbsButtonClick();
+  bool computing() const { return computing_; }
+
+  // false: hides the result labels, empties every chart series. Always: the
+  // time-dependent computation waits for the next steady-state one.
+  void ShowNoGraphsAndCosts(bool show);
+  void ShowNoShowCosts(bool show);
+  void UpdateSummaryCosts();
+  void MMCProbOutput();
+  void PlotProbabilities();
+  // BaseServers on duty all day; with invalidate, the results are emptied too.
+  void installBaseStaffing(bool invalidate);
+
+  // What the core moves during a computation (QtUserInterface's signals).
+  void moveGauge(morvane::Gauge gauge, int percent);
+  void showValue(morvane::ShownValue value);
+
+  // The charts printing and saving work on: the output chart shown, and Chart1.
+  ChartPanel* visibleOutputChart() const;
+  ChartPanel* probabilityChart() const;
+
+ public slots:
+  // Printing and saving; their procedures arrive with the printing code.
+  void PrintSummaryButtonClick();
+  void PrintGraph1Click();
+  void PrintGraph2Click();
+  void SaveGraph1Click();
+  void SaveGraph2Click();
+  // The improvement of the current plan; the GA window's local improvement hooks in here.
+  void ImproveCurrentSolnButtonClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  void FormShow(int splashMilliseconds);
+  void SetTimesClick();
+  void GAButtonClick();
+  void ResetDefaultButtonClick();
+  void AboutButtonClick();
+  void QuitClick();
+  bool confirmQuit();
+  void offerOptimisation();
+  bool beginRun();
+  void endRun();
+
+  QWidget* buildCharts();
+  QWidget* buildBottomRow();
+  QPushButton* button(const QString& objectName, const QString& caption, const QString& hint);
+
   MorvaneApp& app_;
+  ScenarioPanels* panels_;
+  OutputCharts* outputs_;
+  ProbabilityPlots* plots_;
+  ResultLabelsPanel* results_;
+  QPushButton* GAButton = nullptr;
+  QPushButton* MMCProbButton = nullptr;
+  QPushButton* ComputeTransientProbsButton = nullptr;
+  QProgressBar* PctDone = nullptr;
+  QProgressBar* IterationGauge = nullptr;
+  QList<QWidget*> lockedDuringRuns_;
+  bool computing_ = false;
+  bool quitConfirmed_ = false;
 };

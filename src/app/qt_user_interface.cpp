@@ -40,6 +40,8 @@ void QtUserInterface::reportLine(const std::string& line) {
   emit reportLineInserted(QString::fromStdString(line));
 }
 
+void QtUserInterface::clearReport() { emit reportCleared(); }
+
 void QtUserInterface::progress(morvane::Gauge gauge, int percent) { emit gaugeMoved(gauge, percent); }
 
 // Runs the event loop until the time has passed, so windows repaint and

@@ -20,6 +20,7 @@ class QtUserInterface : public QObject, public morvane::UserInterface {
   void message(morvane::MessageKind kind, const std::string& text) override;
   bool ask(const std::string& text) override;
   void reportLine(const std::string& line) override;
+  void clearReport() override;
   void progress(morvane::Gauge gauge, int percent) override;
   void pause(int milliseconds) override;
   void valueChanged(morvane::ShownValue value) override;
@@ -27,6 +28,7 @@ class QtUserInterface : public QObject, public morvane::UserInterface {
  signals:
   // A line for the top of the run report (it reads newest first).
   void reportLineInserted(const QString& line);
+  void reportCleared();
   void gaugeMoved(morvane::Gauge gauge, int percent);
   void shownValueChanged(morvane::ShownValue value);
 };

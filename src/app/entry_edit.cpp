@@ -1,0 +1,43 @@
+#include "app/entry_edit.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+
+#include "core/entry_check.h"
+
+namespace {
+
+void Apply(QLineEdit* edit, const morvane::EntryOutcome& outcome, morvane::UserInterface& ui) {
+  if (outcome.beep) QApplication::beep();
+  if (outcome.boxText) edit->setText(QString::fromStdString(*outcome.boxText));
+  for (const std::string& warning : outcome.warnings) ui.message(morvane::MessageKind::Warning, warning);
+}
+
+}  // namespace
+
+EntryEdit::EntryEdit(const QString& objectName, const QString& hint, QWidget* parent)
+    : QLineEdit(parent) {
+  setObjectName(objectName);
+  setToolTip(hint);
+}
+
+void EntryEdit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  // A message box or another window taking the focus is not leaving the box.
+  if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+    emit exited();
+}
+
+bool ValidateIntEdit(QLineEdit* edit, std::int32_t& value, std::int32_t low, std::int32_t high,
+                     morvane::UserInterface& ui) {
+  if (edit->text().isEmpty()) return false;
+  Apply(edit, morvane::ValidateIntEdit(edit->text().toStdString(), value, low, high), ui);
+  return true;
+}
+
+bool ValidateRealEdit(QLineEdit* edit, morvane::Real& value, morvane::Real low, morvane::Real high,
+                      morvane::UserInterface& ui, const morvane::NumberLocale& locale) {
+  if (edit->text().isEmpty()) return false;
+  Apply(edit, morvane::ValidateRealEdit(edit->text().toStdString(), value, low, high, locale), ui);
+  return true;
+}

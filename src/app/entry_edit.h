@@ -1,0 +1,33 @@
+// Checked numeric entry in the windows: an input box that reports when the
+// planner leaves it, and the two checks that run then. The checks themselves
+// are the core's; here their outcome reaches the box and the planner.
+#pragma once
+
+#include <QLineEdit>
+#include <cstdint>
+
+#include "core/number_format.h"
+#include "core/real.h"
+#include "core/user_interface.h"
+
+class EntryEdit : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  EntryEdit(const QString& objectName, const QString& hint, QWidget* parent = nullptr);
+
+ signals:
+  // Focus moved to another control of the window (not: the window lost focus).
+  void exited();
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override;
+};
+
+// Both leave an empty box alone and return false; otherwise they check the text,
+// sound the beep and show the warnings the check asks for, put the text it asks
+// for into the box, and return true.
+bool ValidateIntEdit(QLineEdit* edit, std::int32_t& value, std::int32_t low, std::int32_t high,
+                     morvane::UserInterface& ui);
+bool ValidateRealEdit(QLineEdit* edit, morvane::Real& value, morvane::Real low, morvane::Real high,
+                      morvane::UserInterface& ui, const morvane::NumberLocale& locale);

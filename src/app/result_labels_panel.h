@@ -1,0 +1,36 @@
+// The seven result labels under the output chart: the day's costs and measures
+// after a time-dependent computation, hidden again when the inputs change.
+#pragma once
+
+#include <QWidget>
+
+#include "core/measures.h"
+
+class QLabel;
+
+class ResultLabelsPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ResultLabelsPanel(QWidget* parent = nullptr);
+
+  void setShown(bool show);
+  // True while the labels show a time-dependent result.
+  bool shown() const;
+  // Captions and shows all seven, in the order of the texts.
+  void showResults(const morvane::ResultLabels& texts);
+  // Re-captions the four cost labels only, leaving them shown or hidden.
+  void updateCosts(const morvane::ResultLabels& texts);
+  void setMaxP200(const morvane::ResultLabels& texts);
+
+  QLabel* TimeOverLimitLabel;
+  QLabel* MaxProbWaitLabel;
+  QLabel* MaxP200Label;
+  QLabel* TotalPersonHoursLabel;
+  QLabel* TotalPersonHoursCostLabel;
+  QLabel* TotalLaborCostLabel;
+  QLabel* TotalCostLabel;
+
+ private:
+  QList<QLabel*> all() const;
+};
