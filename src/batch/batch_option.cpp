@@ -2,6 +2,8 @@
 
 namespace morvane::batch {
 
-std::vector<OptionGroup> BatchOptionGroups() { return {ScenarioOptions(), OutputOptions()}; }
+std::vector<OptionGroup> BatchOptionGroups() {
+  return {ScenarioOptions(), PlanOptions(), OutputOptions()};
+}
 
 }  // namespace morvane::batch

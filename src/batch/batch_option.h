@@ -31,6 +31,7 @@ struct OptionGroup {
 
 // The groups, each defined in its own file.
 OptionGroup ScenarioOptions();  // scenario_options.cpp: one option per scenario input
+OptionGroup PlanOptions();      // plan_options.cpp: --plan, --no-ft-wrap, --no-pt-wrap, --write-plan
 OptionGroup OutputOptions();    // output_options.cpp: --json, --steps, --minutes, --help
 
 // Every group, in the order --help lists them.

@@ -15,8 +15,15 @@ struct OutputRequest {
   bool help = false;        // print the usage and do nothing else
 };
 
+// A staffing plan in place of the base number of servers.
+struct PlanRequest {
+  std::string planFile;       // start-times file to read; empty: base staffing
+  std::string writePlanFile;  // where to write the plan in force, if named
+};
+
 struct BatchRequest {
   Model model;  // starts at the defaults of the main window, base staffing
+  PlanRequest plan;
   OutputRequest output;
 };
 

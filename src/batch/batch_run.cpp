@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "batch/machine_output.h"
+#include "core/start_times_file.h"
 #include "core/steady_state.h"
 #include "core/summary_lines.h"
 #include "core/time_dependent_solver.h"
@@ -24,12 +25,25 @@ void PrintSummary(const Model& model, std::ostream& out) {
   for (const SummaryLine& line : SummaryLines(model, kFixedLocale, true)) out << line.text << '\n';
 }
 
+bool InstallStaffing(BatchRequest& request, UserInterface& ui) {
+  Model& model = request.model;
+  if (request.plan.planFile.empty()) {
+    installBaseStaffing(model);
+    return true;
+  }
+  model.flags.UseBaseServers = false;
+  return ReadStartTimesFile(model, request.plan.planFile, ui);
+}
+
 }  // namespace
 
 ExitStatus RunBatch(BatchRequest& request, std::ostream& out, UserInterface& ui) {
   Model& model = request.model;
-  // 1 - The servers on duty: the base number, all day.
-  installBaseStaffing(model);
+  // 1 - The servers on duty: the plan of a start-times file, or the base number all day.
+  if (!InstallStaffing(request, ui)) return kExitRefused;
+  if (!request.plan.writePlanFile.empty() &&
+      !WriteStartTimesFile(model.staffing, request.plan.writePlanFile, ui))
+    return kExitRefused;
   // 2 - Steady state of every minute, then the time-dependent solution and its measures.
   if (!ComputeSteadyState(model, ui) || !ComputeTimeDependent(model, ui)) return kExitRefused;
   // 3 - The results.

@@ -16,10 +16,21 @@ std::string FullPrecisionText(Real value) {
   return text;
 }
 
+namespace {
+
+std::string JsonArray(const PeriodCounts& counts) {
+  std::string text = "[";
+  for (std::size_t i = 0; i < counts.size(); ++i)
+    text += (i ? ", " : "") + std::to_string(counts[i]);
+  return text + "]";
+}
+
+}  // namespace
+
 void WriteResultJson(const Model& model, std::ostream& out) {
   const StepResults& steps = model.steps;
   const StaffingState& staff = model.staffing;
-  const std::vector<std::pair<const char*, std::string>> fields{
+  std::vector<std::pair<const char*, std::string>> fields{
       {"TotalPersonHours", FullPrecisionText(steps.TotalPersonHours)},
       {"PersonCost", FullPrecisionText(PersonCost(model))},
       {"LaborCost", FullPrecisionText(staff.LaborCost)},
@@ -37,6 +48,11 @@ void WriteResultJson(const Model& model, std::ostream& out) {
       {"ZeroCount", std::to_string(steps.ZeroCount)},
       {"Days", std::to_string(steps.Days)},
   };
+  if (!model.flags.UseBaseServers) {
+    fields.emplace_back("OnDutyByPeriod", JsonArray(staff.OnDutyByPeriod[OnDutyTotal]));
+    fields.emplace_back("FullTimeStarts", JsonArray(staff.StartTimes[FullTime]));
+    fields.emplace_back("PartTimeStarts", JsonArray(staff.StartTimes[PartTime]));
+  }
   out << "{";
   for (std::size_t i = 0; i < fields.size(); ++i)
     out << (i ? ", " : "") << '"' << fields[i].first << "\": " << fields[i].second;

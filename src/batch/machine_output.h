@@ -13,6 +13,8 @@ namespace morvane::batch {
 // Shortest round-trip-safe text of an extended real ("%.21Lg"); "null" when not finite.
 std::string FullPrecisionText(Real value);
 
+// The day's figures; in plan mode also OnDutyByPeriod (the 96 totals),
+// FullTimeStarts and PartTimeStarts (96 each).
 void WriteResultJson(const Model& model, std::ostream& out);
 // step,minute,mean,pwait for k = 0..NumSteps.
 void WriteStepTable(const Model& model, std::ostream& out);
