@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,7 +41,10 @@ class ScriptedUserInterface : public UserInterface {
   void progress(Gauge gauge, int percent) override {
     (gauge == Gauge::PctDone ? pctDone : iterationGauge).push_back(percent);
   }
-  void pause(int milliseconds) override { pauses.push_back(milliseconds); }
+  void pause(int milliseconds) override {
+    pauses.push_back(milliseconds);
+    if (duringPause) duringPause();
+  }
   void valueChanged(ShownValue value) override { changedValues.push_back(value); }
 
   std::vector<std::string> messages;
@@ -51,6 +55,8 @@ class ScriptedUserInterface : public UserInterface {
   std::vector<int> iterationGauge;
   std::vector<int> pauses;
   std::vector<ShownValue> changedValues;
+  // Runs at every pause, as the events a planner causes while a computation breathes.
+  std::function<void()> duringPause;
 
  private:
   bool messagesAllowed_ = false;
