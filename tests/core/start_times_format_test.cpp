@@ -112,9 +112,9 @@ TEST(ParseStartTimes, FaultsNameTheLineAndTheField) {
   const auto longField = Parse("1 1 000000000000000000000000000001 0").fault;
   ASSERT_TRUE(longField);
   EXPECT_NE(longField->reason.find("...\""), std::string::npos);
-  const auto binary = Parse(std::string("1 1 \x01\xff 0", 10)).fault;
+  const auto binary = Parse(std::string("1 1 \x01\xff\0 0", 9)).fault;
   ASSERT_TRUE(binary);
-  EXPECT_EQ(binary->reason.substr(0, 4), "\"??\"");
+  EXPECT_EQ(binary->reason.substr(0, 5), "\"???\"");
 }
 
 TEST(ParseStartTimes, APeriodCutShortByTheEndIsAFault) {
