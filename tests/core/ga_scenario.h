@@ -3,19 +3,24 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/ga_state.h"
+#include "core/random_solution.h"
 #include "support/scripted_user_interface.h"
 
 namespace morvane::testing {
 
 // Records what a run hands to its windows.
 struct RecordingObserver : GAObserver {
-  void generationPlotted(const GenerationPlot& plot) override { plots.push_back(plot); }
+  void generationPlotted(const GenerationPlot& plot) override {
+    plots.push_back(plot);
+    if (onPlot) onPlot(plot);
+  }
   void carryOverPlotted(double x, double y) override { carried.push_back({x, y}); }
   void tradeoffShown(const TradeoffChart& chart) override { charts.push_back(chart); }
   void planChosen(const GASolution& plan) override { chosen.push_back(plan); }
@@ -23,6 +28,7 @@ struct RecordingObserver : GAObserver {
   std::vector<std::pair<double, double>> carried;
   std::vector<TradeoffChart> charts;
   std::vector<GASolution> chosen;
+  std::function<void(const GenerationPlot&)> onPlot;  // a test's hook between generations
 };
 
 struct GAScenario {
@@ -49,6 +55,13 @@ struct GAScenario {
     settings.ImproveLast = false;
     state->clock = [] { return TimeStamp{}; };
     state->random.seed(settings.RandomSeed);
+  }
+
+  // Members 1..n of Population as random plans (n evaluations).
+  void randomPopulation(std::int32_t n) {
+    settings.PopulationSize = n;
+    for (std::int32_t i = 1; i <= n; ++i)
+      if (!generate_random_solution(context, state->population[i])) ADD_FAILURE() << "no plan";
   }
 
   // Whether the run report holds exactly this line.
