@@ -68,6 +68,7 @@ QValueAxis* ChartPanel::addAxis(Qt::Alignment side, const QString& title) {
   auto* axis = new QValueAxis;
   axis->setTitleText(title);
   chart_->addAxis(axis, side);
+  axis->setLabelFormat("%g");
   limits_.insert(axis, Limits{});
   return axis;
 }

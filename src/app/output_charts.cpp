@@ -47,6 +47,7 @@ OutputCharts::OutputCharts(MorvaneApp& app, QWidget* parent)
   pWait_ = build(OutputChart2, "Arrival Rate, Number in System", "Prob(Wait)", "SS P(Wait)",
                  "Time Dep. P(Wait)");
   OutputChart2->setAxisLimits(pWait_.bottom, 0, morvane::kMinutesPerDay);
+  pWait_.bottom->setTickCount(7);  // every 4 hours
   OutputChart2->hide();
 
   WhatToPlotGroup->setToolTip("Toggle between the Number in the system plot and the P(wait) plot");
