@@ -37,8 +37,8 @@ bool PassesCapacityTest(const Model& model) {
 
 bool evaluate_chromosome(Model& model, const GASettings& settings, std::int32_t gaStates,
                          GASolution& plan, UserInterface& ui) {
-  // 1.-2. Install the plan.
-  InstallStarts(model, plan);
+  // 1.-2. Install the plan; one whose counts overflow is infeasible.
+  if (InstallStarts(model, plan)) return false;
   // 3. Start from the state bound the carried-over plans needed.
   model.inputs.MaxStates = std::max(gaStates, kLeastStates);
   // 5. Outside a run only.

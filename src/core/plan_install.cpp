@@ -6,14 +6,17 @@
 
 namespace morvane {
 
-void InstallStarts(Model& model, const GASolution& plan) {
+std::optional<std::string> InstallStarts(Model& model, const GASolution& plan) {
   model.staffing.StartTimes[FullTime] = plan.FullTimeStarts;
   model.staffing.StartTimes[PartTime] = plan.PartTimeStarts;
-  ScheduleGridExit(model);
+  return ScheduleGridExit(model);
 }
 
 bool InstallPlan(Model& model, const GASolution& plan, UserInterface& ui) {
-  InstallStarts(model, plan);
+  if (const auto refusal = InstallStarts(model, plan)) {
+    ui.message(MessageKind::Error, *refusal);
+    return false;
+  }
   return ComputeSteadyState(model, ui) && ComputeTimeDependent(model, ui);
 }
 

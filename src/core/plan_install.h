@@ -4,6 +4,9 @@
 // the tradeoff chart's point click and the improvement of the current plan use it.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "core/ga_solution.h"
 #include "core/model.h"
 #include "core/user_interface.h"
@@ -11,11 +14,12 @@
 namespace morvane {
 
 // The plan's starts into StartTimes, then ScheduleGridExit: servers on duty,
-// employee counts and labour cost of the plan.
-void InstallStarts(Model& model, const GASolution& plan);
+// employee counts and labour cost of the plan. Returns why the plan cannot be
+// computed (more employees in a period than a count holds), or nothing.
+std::optional<std::string> InstallStarts(Model& model, const GASolution& plan);
 
 // InstallStarts, then the steady-state and time-dependent computations.
-// Returns false when the engine refused the plan (after its message).
+// Returns false when the plan or the engine was refused (after the message).
 bool InstallPlan(Model& model, const GASolution& plan, UserInterface& ui);
 
 }  // namespace morvane
