@@ -10,6 +10,7 @@
 
 #include "app/about_form.h"
 #include "app/chart_panel.h"
+#include "app/command_button.h"
 #include "app/ga_form.h"
 #include "app/output_charts.h"
 #include "app/probability_plots.h"
@@ -146,10 +147,7 @@ QWidget* TMorvaneForm::buildBottomRow() {
 
 QPushButton* TMorvaneForm::button(const QString& objectName, const QString& caption,
                                   const QString& hint) {
-  auto* command = new QPushButton(caption, this);
-  command->setObjectName(objectName);
-  command->setToolTip(hint);
-  return command;
+  return CommandButton(objectName, caption, hint, this);
 }
 
 // The creation handler: splash, caption, boxes, base staffing.

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/command_button.h"
 #include "app/entry_edit.h"
 #include "core/number_format.h"
 
@@ -82,14 +83,6 @@ enum BoxIndex { kMeanDemand, kAmplitude, kCycles, kShift, kBlockMin, kServers, k
                 kDelayCost, kFullTimeCost, kPartTimeCost, kTimeStep, kMaxIterations,
                 kMaxPercentChange, kInitMaxState };
 
-QPushButton* Button(const QString& objectName, const QString& caption, const QString& hint,
-                    QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(objectName);
-  button->setToolTip(hint);
-  return button;
-}
-
 }  // namespace
 
 ScenarioPanels::ScenarioPanels(MorvaneApp& app, QWidget* parent) : QWidget(parent), app_(app) {
@@ -103,9 +96,9 @@ ScenarioPanels::ScenarioPanels(MorvaneApp& app, QWidget* parent) : QWidget(paren
   connect(BlockCheckBox, &QCheckBox::clicked, this, &ScenarioPanels::BlockCheckBoxClick);
 
   QWidget* servers = panel({&kBoxes[kServers], &kBoxes[kServiceRate]});
-  SetTimes = Button("SetTimes", "&Set Times",
+  SetTimes = CommandButton("SetTimes", "&Set Times",
                     "Click to set the shift characteristics and starting times", servers);
-  ImproveCurrentSolnButton = Button("ImproveCurrentSolnButton", "&Improve current soln.", "", servers);
+  ImproveCurrentSolnButton = CommandButton("ImproveCurrentSolnButton", "&Improve current soln.", "", servers);
   ServerCountUsedLabel = new QLabel(servers);
   ServerCountUsedLabel->setObjectName("ServerCountUsedLabel");
   ServerCountUsedLabel->setToolTip("Indicates if SHIFT-based service of BASE services are used");
