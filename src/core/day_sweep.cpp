@@ -6,75 +6,114 @@
 namespace morvane {
 namespace {
 
-using Buffer = std::array<Real, kVectorSize>;
-
-// Rates of one stage: lambda in every state below the top, min(n, s) servers busy.
-struct StageRates {
+// Extended reals are costly to load and store on x86-64 (80-bit x87 moves), far
+// costlier than arithmetic, so each stage is one pass that keeps its window
+// p[n-1], p[n], p[n+1] in registers and reads each input entry once. Every
+// value is computed with the operands and in the order of the stage-by-stage
+// algorithm with rate vectors Lam and Mu, so the results agree to the last bit:
+//   Lam[n] = lambda below the top, 0 at the top;  Mu[n] = min(n, s) * ServiceRate.
+struct Stage {
   Real lambda;
   std::int32_t servers;
-  const Buffer& nRate;  // nRate[n] = n * ServiceRate
-  Real mu(int n) const { return nRate[static_cast<std::size_t>(std::min(n, servers))]; }
+  Real serviceRate;
+  Real halfStep;
+  int top;
+
+  Real mu(int n) const { return static_cast<Real>(std::min(n, servers)) * serviceRate; }
 };
 
-// Calls emit(n, D[n]) for n = 0..top with D = halfStep * dP(p).
+// Calls emit(n, p[n], D[n]) for n = 0..top in increasing order, D = h/2 * dP(p).
+// emit may overwrite p[n]: entries are read ahead of it.
 template <typename Emit>
-inline void StageIncrements(const Real* p, const StageRates& rates, int top, Real halfStep,
-                            Emit emit) {
-  const Real lambda = rates.lambda;
-  emit(0, halfStep * (rates.mu(1) * p[1] - lambda * p[0]));
-  for (int n = 1; n < top; ++n)
-    emit(n, halfStep * (lambda * p[n - 1] + rates.mu(n + 1) * p[n + 1] -
-                        (lambda + rates.mu(n)) * p[n]));
-  // Top state: no arrival admitted, the guard above it holds 0 (0 * 0 keeps the
-  // signed-zero behaviour of the full expression).
+inline void StagePass(const Real* p, const Stage& stage, Emit emit) {
+  const Real lambda = stage.lambda;
+  const Real h = stage.halfStep;
+  const int top = stage.top;
+  // dP[0] = Mu[1] P[1] - Lam[0] P[0]
+  Real below = p[0];
+  Real here = p[1];
+  emit(0, below, h * (stage.mu(1) * here - lambda * below));
+  // 0 < n < s: some servers idle, Mu[n] = n * ServiceRate.
+  const int busyFrom = std::clamp(stage.servers, 1, top);
+  int n = 1;
+  for (; n < busyFrom; ++n) {
+    const Real above = p[n + 1];
+    const Real d = h * (lambda * below + stage.mu(n + 1) * above - (lambda + stage.mu(n)) * here);
+    emit(n, here, d);
+    below = here;
+    here = above;
+  }
+  // s <= n < top: all servers busy, Mu[n] = Mu[n + 1] = s * ServiceRate.
+  const Real busy = stage.mu(busyFrom);
+  const Real leaving = lambda + busy;
+  for (; n < top; ++n) {
+    const Real above = p[n + 1];
+    const Real d = h * (lambda * below + busy * above - leaving * here);
+    emit(n, here, d);
+    below = here;
+    here = above;
+  }
+  // Top: Lam[top] = 0 and the guards Mu[top + 1] = P[top + 1] = 0 (their product
+  // is added: it turns a negative zero into +0, as the full equation does).
   const Real zero = 0;
-  emit(top, halfStep * (lambda * p[top - 1] + zero * zero - (zero + rates.mu(top)) * p[top]));
+  emit(top, here, h * (lambda * below + zero * zero - (zero + stage.mu(top)) * here));
 }
 
-struct StepBuffers {
-  Buffer stage;    // X2, X3, X4 in turn (with zero guards at -1 and top + 1)
-  Buffer d1;       // D1, then D1 + 2 (D2 + D3)
+using Buffer = std::array<Real, kVectorSize>;
+
+struct WorkVectors {
+  Buffer stage;  // X2, X3 and X4 in turn, overwritten in place
+  Buffer sum;    // D1, then D1 + 2 (D2 + D3)
   Buffer d2;
-  Buffer xnew;
+  Buffer next;   // Xnew before it is normalised
 };
 
-// Steps 1-7 of one Runge-Kutta step from X to the normalised Xnew.
-void RungeKuttaStep(const ProbVector& from, const StageRates& start, const StageRates& middle,
-                    const StageRates& end, int top, Real halfStep, StepBuffers& b,
-                    std::int32_t& zeroCount) {
-  const Real* x = &from[0];
-  Real* stage = &b.stage[1];
-  stage[-1] = 0;
-  stage[top + 1] = 0;
-  StageIncrements(x, start, top, halfStep, [&](int n, Real d) {
-    b.d1[n] = d;
+// Steps 1-6 of one Runge-Kutta step; returns the total of the clipped Xnew.
+Real RungeKuttaStep(const Real* x, const Stage& start, const Stage& middle, const Stage& end,
+                    WorkVectors& w, std::int32_t& zeroCount) {
+  Real* stage = w.stage.data();
+  Real* sum = w.sum.data();
+  Real* d2 = w.d2.data();
+  StagePass(x, start, [&](int n, Real xn, Real d) {
+    sum[n] = d;
+    stage[n] = xn + d;
+  });
+  StagePass(stage, middle, [&](int n, Real, Real d) {
+    d2[n] = d;
     stage[n] = x[n] + d;
   });
-  // Stage 2 reads X2 while it is overwritten by X3: write one entry behind.
-  Real pending = 0;
-  StageIncrements(stage, middle, top, halfStep, [&](int n, Real d) {
-    b.d2[n] = d;
-    if (n > 0) stage[n - 1] = pending;
-    pending = x[n] + d;
+  StagePass(stage, middle, [&](int n, Real, Real d) {
+    sum[n] = sum[n] + 2 * (d2[n] + d);
+    stage[n] = x[n] + 2 * d;
   });
-  stage[top] = pending;
-  StageIncrements(stage, middle, top, halfStep, [&](int n, Real d) {
-    b.d1[n] = b.d1[n] + 2 * (b.d2[n] + d);
-    if (n > 0) stage[n - 1] = pending;
-    pending = x[n] + 2 * d;
-  });
-  stage[top] = pending;
   Real total = 0;
-  StageIncrements(stage, end, top, halfStep, [&](int n, Real d) {
-    Real value = x[n] + (b.d1[n] + d) / 3;
+  Real* next = w.next.data();
+  StagePass(stage, end, [&](int n, Real, Real d) {
+    Real value = x[n] + (sum[n] + d) / 3;
     if (value < 0) {
       value = 0;
       ++zeroCount;
     }
-    b.xnew[n] = value;
+    next[n] = value;
     total += value;
   });
-  for (int n = 0; n <= top; ++n) b.xnew[n] /= total;
+  return total;
+}
+
+// Steps 7-8: normalise Xnew into the step's vector, measuring the change against
+// the value it replaces (only increases count).
+void StoreStep(const Real* next, Real total, ProbVector& vector, int top, Real& maxChange) {
+  const Real threshold = 0.0001L;
+  Real* old = &vector[0];
+  for (int n = 0; n <= top; ++n) {
+    const Real value = next[n] / total;
+    Real change = 0;
+    // A fall (or no change) never raises the largest change, which starts at 0.
+    if (old[n] > threshold && value > threshold && value > old[n])
+      change = (value - old[n]) * 100 / value;
+    if (change > maxChange) maxChange = change;
+    old[n] = value;
+  }
 }
 
 }  // namespace
@@ -82,29 +121,19 @@ void RungeKuttaStep(const ProbVector& from, const StageRates& start, const Stage
 DaySweepResult SweepDay(StepResults& steps, Real serviceRate, std::int32_t timeStepSeconds,
                         std::int32_t maxStates) {
   const Real halfStep = static_cast<Real>(timeStepSeconds) / 2 / 3600;
-  const int top = maxStates;
-  Buffer nRate{};
-  for (int n = 0; n <= top + 1; ++n) nRate[n] = n * serviceRate;
-  StepBuffers buffers;
+  WorkVectors work;
   DaySweepResult result;
-  const Real threshold = 0.0001L;
   for (std::int32_t k = 1; k <= steps.NumSteps; ++k) {
     const Real lambdaStart = steps.StepArrivalRate[k - 1];
     const Real lambdaEnd = steps.StepArrivalRate[k];
-    const StageRates start{lambdaStart, steps.StepServers[k - 1], nRate};
-    const StageRates middle{(lambdaStart + lambdaEnd) / 2, steps.StepServers[k - 1], nRate};
-    const StageRates end{lambdaEnd, steps.StepServers[k], nRate};
-    RungeKuttaStep(steps.TimeDepVectors[k - 1], start, middle, end, top, halfStep, buffers,
-                   result.zeroCount);
-    // 8. Change against the previous day, then store.
-    ProbVector& old = steps.TimeDepVectors[k];
-    for (int n = 0; n <= top; ++n) {
-      const Real value = buffers.xnew[n];
-      Real change = 0;
-      if (value > threshold && old[n] > threshold) change = (value - old[n]) * 100 / value;
-      if (change > result.maxChange) result.maxChange = change;
-      old[n] = value;
-    }
+    const std::int32_t serversStart = steps.StepServers[k - 1];
+    const Stage start{lambdaStart, serversStart, serviceRate, halfStep, maxStates};
+    const Stage middle{(lambdaStart + lambdaEnd) / 2, serversStart, serviceRate, halfStep,
+                       maxStates};
+    const Stage end{lambdaEnd, steps.StepServers[k], serviceRate, halfStep, maxStates};
+    const Real total = RungeKuttaStep(&steps.TimeDepVectors[k - 1][0], start, middle, end, work,
+                                      result.zeroCount);
+    StoreStep(work.next.data(), total, steps.TimeDepVectors[k], maxStates, result.maxChange);
   }
   return result;
 }
