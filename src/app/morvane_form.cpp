@@ -74,63 +74,70 @@ TMorvaneForm::TMorvaneForm(MorvaneApp& app, int splashMilliseconds, QWidget* par
 
 QWidget* TMorvaneForm::buildCharts() {
   auto* area = new QWidget(this);
-  GAButton = button("GAButton", "&GA", "");
-  connect(GAButton, &QPushButton::clicked, this, &TMorvaneForm::GAButtonClick);
-  auto* underLeft = new QHBoxLayout;
-  underLeft->addWidget(outputs_->WhatToPlotGroup, 0, Qt::AlignTop);
-  underLeft->addWidget(outputs_->axisBoxes, 0, Qt::AlignTop);
-  underLeft->addWidget(GAButton, 0, Qt::AlignTop);
-  underLeft->addWidget(results_, 1);
+  auto* row = new QHBoxLayout(area);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addLayout(buildLeft(), 1);
+  QWidget* between =
+      Column({button("PrintGraph1", "<-- Print Graph", "Click to print the graph at the left",
+                     &TMorvaneForm::PrintGraph1Click),
+              button("SaveGraph1", "<-- Save Graph", "Click to save the graph at the left",
+                     &TMorvaneForm::SaveGraph1Click),
+              button("PrintGraph2", "Print Graph -->", "Click to print the graph at the right",
+                     &TMorvaneForm::PrintGraph2Click),
+              button("SaveGraph2", "Save Graph -->", "Click to save the graph at the right",
+                     &TMorvaneForm::SaveGraph2Click)},
+             area);
+  row->addWidget(between, 0, Qt::AlignVCenter);
+  row->addLayout(buildRight(), 1);
+  lockedDuringRuns_ << between;
+  return area;
+}
+
+// The output chart; under it the plot choice, the axis boxes, "&GA" and the results.
+QLayout* TMorvaneForm::buildLeft() {
+  GAButton = button("GAButton", "&GA", "", &TMorvaneForm::GAButtonClick);
+  auto* under = new QHBoxLayout;
+  under->addWidget(outputs_->WhatToPlotGroup, 0, Qt::AlignTop);
+  under->addWidget(outputs_->axisBoxes, 0, Qt::AlignTop);
+  under->addWidget(GAButton, 0, Qt::AlignTop);
+  under->addWidget(results_, 1);
   auto* left = new QVBoxLayout;
   left->addWidget(outputs_->OutputChart, 1);
   left->addWidget(outputs_->OutputChart2, 1);
-  left->addLayout(underLeft);
+  left->addLayout(under);
+  lockedDuringRuns_ << GAButton;
+  return left;
+}
 
-  QPushButton* printLeft = button("PrintGraph1", "<-- Print Graph", "Click to print the graph at the left");
-  QPushButton* saveLeft = button("SaveGraph1", "<-- Save Graph", "Click to save the graph at the left");
-  QPushButton* printRight = button("PrintGraph2", "Print Graph -->", "Click to print the graph at the right");
-  QPushButton* saveRight = button("SaveGraph2", "Save Graph -->", "Click to save the graph at the right");
-  connect(printLeft, &QPushButton::clicked, this, &TMorvaneForm::PrintGraph1Click);
-  connect(saveLeft, &QPushButton::clicked, this, &TMorvaneForm::SaveGraph1Click);
-  connect(printRight, &QPushButton::clicked, this, &TMorvaneForm::PrintGraph2Click);
-  connect(saveRight, &QPushButton::clicked, this, &TMorvaneForm::SaveGraph2Click);
-  QWidget* between = Column({printLeft, saveLeft, printRight, saveRight}, area);
-
-  QPushButton* reset = button("ResetDefaultButton", "&Reset 2 Defaults", "");
-  QPushButton* about = button("AboutButton", "&About??", "Click to show the About box information");
-  connect(reset, &QPushButton::clicked, this, &TMorvaneForm::ResetDefaultButtonClick);
-  connect(about, &QPushButton::clicked, this, &TMorvaneForm::AboutButtonClick);
-  auto* underRight = new QHBoxLayout;
-  underRight->addWidget(plots_->controls, 1);
-  underRight->addWidget(Column({reset, about}, area), 0, Qt::AlignBottom);
+// The probability chart; under it the time boxes and plot choices, reset and about.
+QLayout* TMorvaneForm::buildRight() {
+  QPushButton* reset = button("ResetDefaultButton", "&Reset 2 Defaults", "",
+                              &TMorvaneForm::ResetDefaultButtonClick);
+  QPushButton* about = button("AboutButton", "&About??", "Click to show the About box information",
+                              &TMorvaneForm::AboutButtonClick);
+  auto* under = new QHBoxLayout;
+  under->addWidget(plots_->controls, 1);
+  under->addWidget(Column({reset, about}, this), 0, Qt::AlignBottom);
   auto* right = new QVBoxLayout;
   right->addWidget(plots_->Chart1, 1);
-  right->addLayout(underRight);
-
-  auto* row = new QHBoxLayout(area);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->addLayout(left, 1);
-  row->addWidget(between, 0, Qt::AlignVCenter);
-  row->addLayout(right, 1);
-  lockedDuringRuns_ << GAButton << between << reset << about;
-  return area;
+  right->addLayout(under);
+  lockedDuringRuns_ << reset << about;
+  return right;
 }
 
 QWidget* TMorvaneForm::buildBottomRow() {
   auto* bottom = new QWidget(this);
   MMCProbButton = button("MMCProbButton", "&Compute Steady State Probs",
                          "Click to compute steady-state probabilities; DO THIS FIRST BEFORE "
-                         "COMPUTING TRANSIENT PROBABILIITIES");
-  ComputeTransientProbsButton = button("ComputeTransientProbsButton", "C&Ompute Time Dep. Probs",
-                                       "Click to compute transient probabilities");
+                         "COMPUTING TRANSIENT PROBABILIITIES",
+                         &TMorvaneForm::MMCProbButtonClick);
+  ComputeTransientProbsButton =
+      button("ComputeTransientProbsButton", "C&Ompute Time Dep. Probs",
+             "Click to compute transient probabilities", &TMorvaneForm::ComputeTransientProbsButtonClick);
   QPushButton* print = button("PrintSummaryButton", "&Print Input/Output Summary",
-                              "Click to print a summary of the inputs and outputs");
-  QPushButton* quit = button("Quit", "&Quit", "Click to terminate the program");
-  connect(MMCProbButton, &QPushButton::clicked, this, &TMorvaneForm::MMCProbButtonClick);
-  connect(ComputeTransientProbsButton, &QPushButton::clicked, this,
-          &TMorvaneForm::ComputeTransientProbsButtonClick);
-  connect(print, &QPushButton::clicked, this, &TMorvaneForm::PrintSummaryButtonClick);
-  connect(quit, &QPushButton::clicked, this, &TMorvaneForm::QuitClick);
+                              "Click to print a summary of the inputs and outputs",
+                              &TMorvaneForm::PrintSummaryButtonClick);
+  QPushButton* quit = button("Quit", "&Quit", "Click to terminate the program", &TMorvaneForm::QuitClick);
   auto* row = new QHBoxLayout(bottom);
   row->setContentsMargins(0, 0, 0, 0);
   for (QPushButton* command : {MMCProbButton, ComputeTransientProbsButton, print}) row->addWidget(command);
@@ -146,8 +153,10 @@ QWidget* TMorvaneForm::buildBottomRow() {
 }
 
 QPushButton* TMorvaneForm::button(const QString& objectName, const QString& caption,
-                                  const QString& hint) {
-  return CommandButton(objectName, caption, hint, this);
+                                  const QString& hint, void (TMorvaneForm::*click)()) {
+  QPushButton* command = CommandButton(objectName, caption, hint, this);
+  connect(command, &QPushButton::clicked, this, click);
+  return command;
 }
 
 // The creation handler: splash, caption, boxes, base staffing.

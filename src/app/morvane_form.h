@@ -11,6 +11,7 @@
 class ChartPanel;
 class OutputCharts;
 class ProbabilityPlots;
+class QLayout;
 class QProgressBar;
 class QPushButton;
 class ResultLabelsPanel;
@@ -74,8 +75,11 @@ class TMorvaneForm : public QWidget {
   void endRun();
 
   QWidget* buildCharts();
+  QLayout* buildLeft();
+  QLayout* buildRight();
   QWidget* buildBottomRow();
-  QPushButton* button(const QString& objectName, const QString& caption, const QString& hint);
+  QPushButton* button(const QString& objectName, const QString& caption, const QString& hint,
+                      void (TMorvaneForm::*click)());
 
   MorvaneApp& app_;
   ScenarioPanels* panels_;
