@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "batch/batch_request.h"
+#include "core/entry_check.h"
 
 namespace morvane::batch {
 
@@ -32,7 +33,12 @@ struct OptionGroup {
 // The groups, each defined in its own file.
 OptionGroup ScenarioOptions();  // scenario_options.cpp: one option per scenario input
 OptionGroup PlanOptions();      // plan_options.cpp: --plan, --no-ft-wrap, --no-pt-wrap, --write-plan
+OptionGroup GAOptions();        // ga_options.cpp: --ga and the GA window's settings
 OptionGroup OutputOptions();    // output_options.cpp: --json, --steps, --minutes, --help
+
+// The warnings of a checked entry as one refusal ("\r" between them); a value
+// stored without a warning is accepted.
+std::optional<std::string> EntryRefusal(const EntryOutcome& outcome);
 
 // Every group, in the order --help lists them.
 std::vector<OptionGroup> BatchOptionGroups();

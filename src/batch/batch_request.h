@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/ga_settings.h"
 #include "core/model.h"
 
 namespace morvane::batch {
@@ -21,10 +22,20 @@ struct PlanRequest {
   std::string writePlanFile;  // where to write the plan in force, if named
 };
 
+// One GA run on the scenario and plan, whose best plan is then the plan in force.
+struct GARequest {
+  bool run = false;          // --ga
+  GASettings settings;       // the GA window's values at program start
+  std::string maxCostText;   // --max-cost as given, checked once the duty templates are known;
+                             // empty: the "Re&Set Def." value
+  std::string historyFile;   // --history: the run report, newest line first
+};
+
 struct BatchRequest {
   Model model;  // starts at the defaults of the main window, base staffing
   PlanRequest plan;
   OutputRequest output;
+  GARequest ga;
 };
 
 }  // namespace morvane::batch

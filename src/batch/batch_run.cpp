@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "batch/ga_batch.h"
 #include "batch/machine_output.h"
 #include "core/start_times_file.h"
 #include "core/steady_state.h"
@@ -37,17 +38,26 @@ bool InstallStaffing(BatchRequest& request, UserInterface& ui) {
 
 }  // namespace
 
-ExitStatus RunBatch(BatchRequest& request, std::ostream& out, UserInterface& ui) {
+ExitStatus RunBatch(BatchRequest& request, std::ostream& out, UserInterface& ui,
+                    std::ostream& progress) {
   Model& model = request.model;
   // 1 - The servers on duty: the plan of a start-times file, or the base number all day.
   if (!InstallStaffing(request, ui)) return kExitRefused;
+  // 2 - A GA run puts its best plan in force, computed.
+  GABatchResult ga;
+  if (request.ga.run)
+    if (const ExitStatus status = RunGABatch(request, ui, progress, ga); status != kExitDone)
+      return status;
   if (!request.plan.writePlanFile.empty() &&
       !WriteStartTimesFile(model.staffing, request.plan.writePlanFile, ui))
     return kExitRefused;
-  // 2 - Steady state of every minute, then the time-dependent solution and its measures.
-  if (!ComputeSteadyState(model, ui) || !ComputeTimeDependent(model, ui)) return kExitRefused;
-  // 3 - The results.
-  if (request.output.json)
+  // 3 - Steady state of every minute, then the time-dependent solution and its measures.
+  if (!request.ga.run && (!ComputeSteadyState(model, ui) || !ComputeTimeDependent(model, ui)))
+    return kExitRefused;
+  // 4 - The results.
+  if (request.output.json && request.ga.run)
+    WriteResultJson(model, out, {{"ga", GAJson(ga)}});
+  else if (request.output.json)
     WriteResultJson(model, out);
   else
     PrintSummary(model, out);

@@ -2,6 +2,7 @@
 // the results to stdout and the files asked for.
 #pragma once
 
+#include <iostream>
 #include <ostream>
 
 #include "batch/batch_request.h"
@@ -15,7 +16,9 @@ enum ExitStatus : int {
   kExitBadArguments = 2,  // an unknown option, or a value its box would refuse
 };
 
-// Runs the request; results go to `out`, messages and report lines to `ui`.
-ExitStatus RunBatch(BatchRequest& request, std::ostream& out, UserInterface& ui);
+// Runs the request; results go to `out`, messages and report lines to `ui`, the
+// progress of a GA run to `progress`.
+ExitStatus RunBatch(BatchRequest& request, std::ostream& out, UserInterface& ui,
+                    std::ostream& progress = std::cerr);
 
 }  // namespace morvane::batch

@@ -16,8 +16,6 @@ std::string FullPrecisionText(Real value) {
   return text;
 }
 
-namespace {
-
 std::string JsonArray(const PeriodCounts& counts) {
   std::string text = "[";
   for (std::size_t i = 0; i < counts.size(); ++i)
@@ -25,9 +23,8 @@ std::string JsonArray(const PeriodCounts& counts) {
   return text + "]";
 }
 
-}  // namespace
-
-void WriteResultJson(const Model& model, std::ostream& out) {
+void WriteResultJson(const Model& model, std::ostream& out,
+                     const std::vector<std::pair<const char*, std::string>>& extra) {
   const StepResults& steps = model.steps;
   const StaffingState& staff = model.staffing;
   std::vector<std::pair<const char*, std::string>> fields{
@@ -53,6 +50,7 @@ void WriteResultJson(const Model& model, std::ostream& out) {
     fields.emplace_back("FullTimeStarts", JsonArray(staff.StartTimes[FullTime]));
     fields.emplace_back("PartTimeStarts", JsonArray(staff.StartTimes[PartTime]));
   }
+  fields.insert(fields.end(), extra.begin(), extra.end());
   out << "{";
   for (std::size_t i = 0; i < fields.size(); ++i)
     out << (i ? ", " : "") << '"' << fields[i].first << "\": " << fields[i].second;

@@ -5,6 +5,8 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/model.h"
 
@@ -13,9 +15,13 @@ namespace morvane::batch {
 // Shortest round-trip-safe text of an extended real ("%.21Lg"); "null" when not finite.
 std::string FullPrecisionText(Real value);
 
+// "[a, b, ...]" of the 96 counts.
+std::string JsonArray(const PeriodCounts& counts);
+
 // The day's figures; in plan mode also OnDutyByPeriod (the 96 totals),
-// FullTimeStarts and PartTimeStarts (96 each).
-void WriteResultJson(const Model& model, std::ostream& out);
+// FullTimeStarts and PartTimeStarts (96 each); then the `extra` keys and values.
+void WriteResultJson(const Model& model, std::ostream& out,
+                     const std::vector<std::pair<const char*, std::string>>& extra = {});
 // step,minute,mean,pwait for k = 0..NumSteps.
 void WriteStepTable(const Model& model, std::ostream& out);
 // minute,arrival,capacity,servers,ss_mean,ss_pwait for minutes 0..1440.

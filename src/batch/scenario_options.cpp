@@ -21,20 +21,12 @@ RealBound Fixed(Real bound) {
   return [bound](const Model&) { return bound; };
 }
 
-// The box's warnings as one refusal; a value stored without a warning is accepted.
-std::optional<std::string> Refusal(const EntryOutcome& outcome) {
-  if (outcome.warnings.empty()) return std::nullopt;
-  std::string text;
-  for (const std::string& warning : outcome.warnings) text += (text.empty() ? "" : "\r") + warning;
-  return text;
-}
-
 BatchOption RealInput(std::string name, std::string help, RealField field, RealBound low,
                       RealBound high) {
   return {std::move(name), "X", std::move(help),
           [field, low, high](BatchRequest& request, const std::string& text) {
             Model& model = request.model;
-            return Refusal(ValidateRealEdit(text, field(model), low(model), high(model)));
+            return EntryRefusal(ValidateRealEdit(text, field(model), low(model), high(model)));
           }};
 }
 
@@ -42,7 +34,7 @@ BatchOption IntInput(std::string name, std::string help, IntField field, std::in
                      std::int32_t high) {
   return {std::move(name), "N", std::move(help),
           [field, low, high](BatchRequest& request, const std::string& text) {
-            return Refusal(ValidateIntEdit(text, field(request.model), low, high));
+            return EntryRefusal(ValidateIntEdit(text, field(request.model), low, high));
           }};
 }
 
@@ -52,7 +44,7 @@ BatchOption BlockMinutesInput() {
           "demand held constant over blocks of N minutes, 1 to 1440 (default: no blocks)",
           [](BatchRequest& request, const std::string& text) {
             ScenarioInputs& inputs = request.model.inputs;
-            auto refusal = Refusal(ValidateIntEdit(text, inputs.BlockMinutes,
+            auto refusal = EntryRefusal(ValidateIntEdit(text, inputs.BlockMinutes,
                                                    InputRanges::kBlockMinutesLow,
                                                    InputRanges::kBlockMinutesHigh));
             if (!refusal) inputs.BlockDemand = true;

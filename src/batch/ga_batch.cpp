@@ -1,0 +1,120 @@
+#include "batch/ga_batch.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "batch/batch_option.h"
+#include "batch/machine_output.h"
+#include "core/history_file.h"
+
+namespace morvane::batch {
+namespace {
+
+// Messages and questions go to the terminal; the run report is kept (newest
+// first) for the history file instead of flooding the terminal.
+class KeptReport : public UserInterface {
+ public:
+  explicit KeptReport(UserInterface& terminal) : terminal_(terminal) {}
+  void message(MessageKind kind, const std::string& text) override { terminal_.message(kind, text); }
+  bool ask(const std::string& text) override { return terminal_.ask(text); }
+  void reportLine(const std::string& line) override { oldestFirst_.push_back(line); }
+  void clearReport() override { oldestFirst_.clear(); }
+  void progress(Gauge, int) override {}
+  void pause(int) override {}
+  std::vector<std::string> newestFirst() const { return {oldestFirst_.rbegin(), oldestFirst_.rend()}; }
+
+ private:
+  UserInterface& terminal_;
+  std::vector<std::string> oldestFirst_;
+};
+
+class ProgressLines : public GAObserver {
+ public:
+  explicit ProgressLines(std::ostream& out) : out_(out) {}
+  void generationPlotted(const GenerationPlot& plot) override {
+    out_ << "Gen " << plot.generation << "   best so far "
+         << NumberText(plot.best, 15, 2, kFixedLocale) << "   elapsed "
+         << NumberText(ElapsedSeconds(start_, CurrentTimeStamp()), 12, 1, kFixedLocale) << " s\n";
+  }
+
+ private:
+  std::ostream& out_;
+  TimeStamp start_ = CurrentTimeStamp();
+};
+
+// The settings that depend on the scenario and the duty templates in force.
+std::optional<std::string> CheckSettings(BatchRequest& request) {
+  GARequest& ga = request.ga;
+  if (ga.maxCostText.empty()) {
+    const ScenarioInputs& in = request.model.inputs;
+    ga.settings.MaxCost = 4 * in.FullTimeCost * in.MeanDemand / in.ServiceRate;
+  } else if (auto refusal = EntryRefusal(MaxCostEditExit(ga.maxCostText, ga.settings, request.model))) {
+    return "--max-cost " + ga.maxCostText + ": " + *refusal;
+  }
+  if (ga.settings.twoObjectives() &&
+      ga.settings.FirstObjectiveIndex == ga.settings.SecondObjectiveIndex)
+    return "--objective2: " + kObjectiveClashMessage;
+  return std::nullopt;
+}
+
+void CollectNonInferior(const GAState& state, std::int32_t size, GABatchResult& result) {
+  for (std::int32_t m = 1; m <= size; ++m)
+    if (state.population[m].NonInferior)
+      result.nonInferior.emplace_back(state.population[m].Objective1, state.population[m].Objective2);
+  std::sort(result.nonInferior.begin(), result.nonInferior.end());
+}
+
+}  // namespace
+
+ExitStatus RunGABatch(BatchRequest& request, UserInterface& ui, std::ostream& progress,
+                      GABatchResult& result) {
+  if (const auto refusal = CheckSettings(request)) {
+    ui.message(MessageKind::Error, *refusal);
+    return kExitBadArguments;
+  }
+  Model& model = request.model;
+  model.flags.UseBaseServers = false;
+  auto state = std::make_unique<GAState>();
+  KeptReport report(ui);
+  ProgressLines observer(progress);
+  GAContext context{model, request.ga.settings, *state, report, observer, kFixedLocale};
+  result.run = DoGAClick(context);
+  if (result.run.end == RunEnd::Declined || result.run.end == RunEnd::Refused ||
+      result.run.end == RunEnd::Failed)
+    return kExitRefused;
+  result.best = state->population[result.run.best.index];
+  result.evaluations = state->Evaluations;
+  result.twoObjectives = request.ga.settings.twoObjectives();
+  if (result.twoObjectives) CollectNonInferior(*state, request.ga.settings.PopulationSize, result);
+  if (!request.ga.historyFile.empty() &&
+      !SaveHistory(request.ga.historyFile, report.newestFirst(), ui, [](int) {}))
+    return kExitRefused;
+  return kExitDone;
+}
+
+std::string GAJson(const GABatchResult& result) {
+  const GASolution& best = result.best;
+  std::string text = "{\"best\": {\"Objective1\": " + FullPrecisionText(best.Objective1) +
+                     ", \"Objective2\": " + FullPrecisionText(best.Objective2) +
+                     ", \"TotalCost\": " + FullPrecisionText(best.TotalCost) +
+                     ", \"MaxPWait\": " + FullPrecisionText(best.MaxPWait) +
+                     ", \"MinutesOverLimit\": " + FullPrecisionText(best.MinutesOverLimit) +
+                     ", \"PersonHours\": " + FullPrecisionText(best.PersonHours) +
+                     ", \"NumFullTime\": " + std::to_string(best.NumFullTime) +
+                     ", \"NumPartTime\": " + std::to_string(best.NumPartTime) +
+                     ", \"FullTimeStarts\": " + JsonArray(best.FullTimeStarts) +
+                     ", \"PartTimeStarts\": " + JsonArray(best.PartTimeStarts) + "}" +
+                     ", \"generations\": " + std::to_string(result.run.generations) +
+                     ", \"evaluations\": " + std::to_string(result.evaluations) +
+                     ", \"seconds\": " + FullPrecisionText(result.run.seconds);
+  if (result.twoObjectives) {
+    text += ", \"nonInferior\": [";
+    for (std::size_t i = 0; i < result.nonInferior.size(); ++i)
+      text += (i ? ", [" : "[") + FullPrecisionText(result.nonInferior[i].first) + ", " +
+              FullPrecisionText(result.nonInferior[i].second) + "]";
+    text += "]";
+  }
+  return text + "}";
+}
+
+}  // namespace morvane::batch

@@ -1,0 +1,34 @@
+// A GA run of morvane-batch: the settings checked against the scenario and
+// duty templates in force, progress on a stream (generation, best so far,
+// elapsed seconds), the run report kept for --history, and the "ga" object of
+// the JSON output.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "batch/batch_run.h"
+#include "core/ga_run.h"
+
+namespace morvane::batch {
+
+struct GABatchResult {
+  RunResult run;
+  GASolution best;            // the installed plan
+  std::int64_t evaluations = 0;
+  bool twoObjectives = false;
+  std::vector<std::pair<Real, Real>> nonInferior;  // (Objective1, Objective2), ascending
+};
+
+// Runs the GA of request.ga on request.model (whose staffing is installed) and
+// leaves the best plan installed and computed. Messages go to `ui`, one progress
+// line per generation to `progress`.
+ExitStatus RunGABatch(BatchRequest& request, UserInterface& ui, std::ostream& progress,
+                      GABatchResult& result);
+
+// The value of the "ga" key of the JSON output.
+std::string GAJson(const GABatchResult& result);
+
+}  // namespace morvane::batch

@@ -1,0 +1,98 @@
+// morvane-batch --ga: the GA options against the window's ranges, and short
+// runs on a quick scenario through the batch library.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "batch/batch_run.h"
+#include "batch/option_parser.h"
+#include "support/scripted_user_interface.h"
+
+namespace morvane::batch {
+namespace {
+
+using morvane::testing::ScriptedUserInterface;
+
+class GABatchTest : public ::testing::Test {
+ protected:
+  std::optional<std::string> parse(std::vector<std::string> arguments) {
+    // Low demand served slowly: a 10-minute step stays stable and runs are quick.
+    const std::vector<std::string> quick{"--mean-demand", "2",   "--amplitude",      "1",
+                                         "--service-rate", "0.5", "--time-step",      "600",
+                                         "--max-iterations", "3", "--population",     "5",
+                                         "--carry",        "1",   "--import",         "1",
+                                         "--generations",  "2",   "--no-improve-last", "--ga"};
+    arguments.insert(arguments.begin(), quick.begin(), quick.end());
+    return ParseArguments(arguments, BatchOptionGroups(), *request);
+  }
+  ExitStatus run() { return RunBatch(*request, out, ui, progress); }
+
+  std::unique_ptr<BatchRequest> request = std::make_unique<BatchRequest>();
+  std::ostringstream out, progress;
+  ScriptedUserInterface ui;
+};
+
+TEST_F(GABatchTest, OptionsReachTheSettingsWithinTheirRanges) {
+  ASSERT_EQ(parse({"--seed", "-7", "--no-change", "1", "--bias", "-1", "--start-interval", "8",
+                   "--objective", "minutes", "--objective2", "cost", "--improve-carry", "--no-swap"}),
+            std::nullopt);
+  const GASettings& s = request->ga.settings;
+  EXPECT_TRUE(request->ga.run);
+  EXPECT_EQ(s.RandomSeed, -7);
+  EXPECT_EQ(s.PopulationSize, 5);
+  EXPECT_EQ(s.MaxGenNoChange, 1);
+  EXPECT_EQ(s.FullTimeBias, -1);
+  EXPECT_EQ(s.StartInterval, 8);
+  EXPECT_EQ(s.FirstObjectiveIndex, 2);
+  EXPECT_EQ(s.SecondObjectiveIndex, 0);
+  EXPECT_TRUE(s.ImproveBest && s.ImproveCarryOver && !s.ImproveLast && !s.AllowSwap);
+  EXPECT_EQ(parse({"--carry", "4"}), "--carry 4: Invalid Parameter Value.  Must have 0 <= X <= 3");
+  EXPECT_EQ(parse({"--start-interval", "5"}),
+            "--start-interval 5: must be one of 1, 2, 4, 6, 8, 12, 16, 24, 32, 48");
+  EXPECT_EQ(parse({"--objective", "none"}), "--objective none: must be one of cost|maxpwait|minutes");
+  EXPECT_EQ(parse({"--population", "251"}),
+            "--population 251: Invalid Parameter Value.  Must have 5 <= X <= 250");
+}
+
+TEST_F(GABatchTest, SettingsThatDependOnTheScenarioAreCheckedBeforeTheRun) {
+  ASSERT_EQ(parse({"--max-cost", "100"}), std::nullopt);
+  ui.allowMessages();
+  EXPECT_EQ(run(), kExitBadArguments);
+  // MinCost: r = 2 x 96 / (32 x 0.5) = 12, so 13 full-timers.
+  EXPECT_EQ(ui.messages.at(0),
+            "--max-cost 100: Invalid Parameter Value.  Must have 1625.00 <= X <= 1625000.00");
+  request = std::make_unique<BatchRequest>();
+  ui.messages.clear();
+  ASSERT_EQ(parse({"--objective2", "cost"}), std::nullopt);
+  EXPECT_EQ(run(), kExitBadArguments);
+  EXPECT_EQ(ui.messages.at(0), "--objective2: " + kObjectiveClashMessage);
+}
+
+TEST_F(GABatchTest, JsonCarriesTheBestPlanAndTheRunFigures) {
+  const auto history = std::filesystem::path(::testing::TempDir()) / "ga_batch.his";
+  ASSERT_EQ(parse({"--json", "--objective2", "maxpwait", "--history", history.string()}),
+            std::nullopt);
+  ui.allowMessages();
+  ASSERT_EQ(run(), kExitDone);
+  const std::string json = out.str();
+  for (const char* key : {"Objective1", "Objective2", "TotalCost", "MaxPWait", "MinutesOverLimit",
+                          "PersonHours", "NumFullTime", "NumPartTime", "FullTimeStarts",
+                          "PartTimeStarts", "generations", "evaluations", "seconds"})
+    EXPECT_NE(json.find(std::string("\"") + key + "\": "), std::string::npos) << key;
+  EXPECT_NE(json.find("\"ga\": {\"best\": {"), std::string::npos);
+  EXPECT_NE(json.find("\"generations\": 2, "), std::string::npos);
+  EXPECT_TRUE(std::regex_search(json, std::regex(R"("nonInferior": \[\[[0-9.e+-]+, [0-9.e+-]+\])")))
+      << json;
+  EXPECT_NE(progress.str().find("Gen 2   best so far "), std::string::npos) << progress.str();
+  std::ifstream file(history);
+  std::string first;
+  std::getline(file, first);
+  EXPECT_EQ(first, "GA FINISHED");
+  std::filesystem::remove(history);
+}
+
+}  // namespace
+}  // namespace morvane::batch
