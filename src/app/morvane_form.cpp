@@ -189,7 +189,7 @@ void TMorvaneForm::offerOptimisation() {
   GAButton->setEnabled(plan);
   QPushButton* improve = panels_->ImproveCurrentSolnButton;
   improve->setVisible(plan);
-  improve->setEnabled(plan && results_->shown());
+  improve->setEnabled(plan && resultsShown());
 }
 
 void TMorvaneForm::ShowNoShowCosts(bool show) {
@@ -210,7 +210,9 @@ void TMorvaneForm::UpdateSummaryCosts() {
   results_->updateCosts(morvane::ResultLabelTexts(app_.model, app_.locale));
 }
 
-void TMorvaneForm::MMCProbOutput() { outputs_->MMCProbOutput(results_->shown()); }
+bool TMorvaneForm::resultsShown() const { return results_->shown(); }
+
+void TMorvaneForm::MMCProbOutput() { outputs_->MMCProbOutput(resultsShown()); }
 
 void TMorvaneForm::PlotProbabilities() { plots_->PlotProbabilities(); }
 

@@ -44,6 +44,8 @@ class TMorvaneForm : public QWidget {
   void moveGauge(morvane::Gauge gauge, int percent);
   void showValue(morvane::ShownValue value);
 
+  // The result labels show a time-dependent result of the current inputs.
+  bool resultsShown() const;
   // The charts printing and saving work on: the output chart shown, and Chart1.
   ChartPanel* visibleOutputChart() const;
   ChartPanel* probabilityChart() const;
