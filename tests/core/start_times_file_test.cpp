@@ -194,7 +194,7 @@ TEST_F(StartTimesFileTest, RandomTextsEitherReadOrChangeNothing) {
           case 1: text.erase(at, 1 + random() % 40); break;
           default: text.insert(at, 1, alphabet[random() % alphabet.size()]);
         }
-        if (text.empty()) text = " ";
+        if (text.empty()) text.push_back(' ');
       }
     }
     std::istringstream in(text);
