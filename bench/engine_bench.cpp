@@ -7,19 +7,11 @@
 #include "core/model.h"
 #include "core/steady_state.h"
 #include "core/time_dependent_solver.h"
+#include "silent_user_interface.h"
 
 namespace {
 
 using namespace morvane;
-
-class SilentUserInterface : public UserInterface {
- public:
-  void message(MessageKind, const std::string&) override {}
-  bool ask(const std::string&) override { return true; }
-  void reportLine(const std::string&) override {}
-  void progress(Gauge, int) override {}
-  void pause(int) override {}
-};
 
 void BM_SteadyStateMinutes(benchmark::State& state) {
   Model model;

@@ -10,19 +10,11 @@
 #include "core/evaluation.h"
 #include "core/ga_run.h"
 #include "core/random_solution.h"
+#include "silent_user_interface.h"
 
 namespace {
 
 using namespace morvane;
-
-class SilentUserInterface : public UserInterface {
- public:
-  void message(MessageKind, const std::string&) override {}
-  bool ask(const std::string&) override { return true; }
-  void reportLine(const std::string&) override {}
-  void progress(Gauge, int) override {}
-  void pause(int) override {}
-};
 
 struct DefaultScenario {
   Model model;

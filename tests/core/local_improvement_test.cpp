@@ -47,13 +47,15 @@ TEST(LocalImprovement, NothingHappensForCountZeroOrAnImprovedMember) {
   EXPECT_EQ(s.ui.report, (std::vector<std::string>{"", "", ""}));
 }
 
-TEST(LocalImprovement, AStalledCycleSwapsTwoPartTimersForOneFullTimer) {
-  GAScenario s;
-  // No minute can be over a critical P(wait) of 1, so no move ever improves.
+// One member: 7 full-timers at periods 0 and 48, part-timers at 0 and 12 (a
+// pair the swap covers), starts every 12 hours. No minute can be over a critical
+// P(wait) of 1, so with that objective no move ever improves and a cycle stalls.
+GASolution& StalledPlan(GAScenario& s, bool allowSwap) {
   s.settings.FirstObjectiveIndex = 2;
   s.model.CriticalPWait = 1;
   s.settings.PopulationSize = 1;
   s.settings.StartInterval = 48;
+  s.settings.AllowSwap = allowSwap;
   s.state->FullTimeCheaper = true;
   GASolution& plan = s.state->population[1];
   plan.FullTimeStarts[0] = 7;
@@ -62,7 +64,13 @@ TEST(LocalImprovement, AStalledCycleSwapsTwoPartTimersForOneFullTimer) {
   plan.PartTimeStarts[12] = 1;
   plan.NumFullTime = 14;
   plan.NumPartTime = 2;
-  ASSERT_TRUE(EvaluateInRun(s.context, plan));
+  EXPECT_TRUE(EvaluateInRun(s.context, plan));
+  return plan;
+}
+
+TEST(LocalImprovement, AStalledCycleSwapsTwoPartTimersForOneFullTimer) {
+  GAScenario s;
+  GASolution& plan = StalledPlan(s, true);
   DoImprovements(s.context, 1, s.state->population);
   const std::regex first(
       R"(WORKING ON SOL\. 1 WITH 0 CYCLES DONE, VALUE = 0\.0   HRS Full/Part = [0-9,]+\.[0-9]{5}   14/2)");
@@ -83,20 +91,7 @@ TEST(LocalImprovement, AStalledCycleSwapsTwoPartTimersForOneFullTimer) {
 
 TEST(LocalImprovement, NoSwapWhenItIsNotAllowed) {
   GAScenario s;
-  s.settings.FirstObjectiveIndex = 2;
-  s.model.CriticalPWait = 1;
-  s.settings.PopulationSize = 1;
-  s.settings.StartInterval = 48;
-  s.settings.AllowSwap = false;
-  s.state->FullTimeCheaper = true;
-  GASolution& plan = s.state->population[1];
-  plan.FullTimeStarts[0] = 7;
-  plan.FullTimeStarts[48] = 7;
-  plan.PartTimeStarts[0] = 1;
-  plan.PartTimeStarts[12] = 1;
-  plan.NumFullTime = 14;
-  plan.NumPartTime = 2;
-  ASSERT_TRUE(EvaluateInRun(s.context, plan));
+  GASolution& plan = StalledPlan(s, false);
   DoImprovements(s.context, 1, s.state->population);
   for (const std::string& line : s.ui.report) EXPECT_EQ(line.find("Swapping"), std::string::npos);
   EXPECT_EQ(plan.NumPartTime, 2);
