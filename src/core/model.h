@@ -65,7 +65,7 @@ struct StepResults {
   std::vector<std::int32_t> StepServers;      // ServersOnDuty[floor(t_k)]
   Real TotalPersonHours = 0;
   Real MaxTopProb = 0;
-  std::int32_t ZeroCount = 0;
+  std::int64_t ZeroCount = 0;     // summed over all days: can pass 2^31 at short steps
   std::int32_t Days = 0;          // days computed in all by the last run, nested runs included
   std::int32_t Iterations = 0;    // days since the last widening
   Real LastMaxChange = 0;         // max % change of the last day

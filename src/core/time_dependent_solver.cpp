@@ -95,6 +95,7 @@ void RunDays(Model& model, UserInterface& ui) {
     // i. Widen; the new states hold probability 0 (nothing above the old top was written).
     in.MaxStates += kWideningStates;
     iteration = 0;
+    steps.Iterations = 0;  // the days since the last widening
     AnnounceStates(model, ui);
     if (in.MaxStates > kStateLimit) break;
   }
@@ -131,27 +132,10 @@ void WarnSeriously(const Model& model, UserInterface& ui) {
 
 }  // namespace
 
-std::optional<std::string> SolverRefusal(const Model& model) {
-  if (auto refusal = ComputationRefusal(model)) return refusal;
-  const ScenarioInputs& in = model.inputs;
-  const std::int32_t numSteps = StepsPerDay(in.TimeStepSeconds);
-  const Real stepMinutes = static_cast<Real>(kMinutesPerDay) / numSteps;
-  for (std::int32_t k = 0; k <= numSteps; ++k) {
-    const Real t = k * stepMinutes;
-    const Real lambda = ArrivalRateAt(in, t);
-    const auto servers = model.staffing.ServersOnDuty[static_cast<std::size_t>(t)];
-    // Only a queue that must be given more servers is bounded: a plan may put
-    // more servers on duty than there are states.
-    if (StableServers(servers, lambda, in.ServiceRate) >
-        std::max<std::int64_t>(kMaxRaisedServers, servers))
-      return "An arrival rate of " + GeneralText(lambda) + " per hour at minute " +
-             GeneralText(t) + " needs more than " + std::to_string(kMaxRaisedServers) +
-             " servers at a service rate of " + GeneralText(in.ServiceRate) +
-             " per hour, more than the model's states can hold.\rRaise the service rate or "
-             "lower the demand.";
-  }
-  return std::nullopt;
-}
+// The steady-state refusal covers the solver too: the raised servers of any step
+// point are at most those the peak rate needs. A plan may put any number on duty:
+// the vectors stop at MaxStates whatever the servers.
+std::optional<std::string> SolverRefusal(const Model& model) { return ComputationRefusal(model); }
 
 bool ComputeTimeDependent(Model& model, UserInterface& ui) {
   if (const auto refusal = SolverRefusal(model)) {
