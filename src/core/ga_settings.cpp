@@ -56,7 +56,8 @@ void ResetGASettings(GASettings& settings, Model& model) {
   model.CriticalPWait = 0.2L;
 }
 
-EntryOutcome MaxCostEditExit(const std::string& text, GASettings& settings, const Model& model) {
+EntryOutcome MaxCostEditExit(const std::string& text, GASettings& settings, const Model& model,
+                             const NumberLocale& locale) {
   const auto minCost = MinCost(model);
   if (!minCost) {
     EntryOutcome outcome;
@@ -64,7 +65,7 @@ EntryOutcome MaxCostEditExit(const std::string& text, GASettings& settings, cons
     return outcome;
   }
   const Real low = *minCost;
-  EntryOutcome outcome = ValidateRealEdit(text, settings.MaxCost, low, 1000 * low);
+  EntryOutcome outcome = ValidateRealEdit(text, settings.MaxCost, low, 1000 * low, locale);
   settings.MaxCost = std::max(settings.MaxCost, low);
   return outcome;
 }
@@ -106,14 +107,16 @@ EntryOutcome CarryOverEditExit(const std::string& text, GASettings& settings) {
   return outcome;
 }
 
-EntryOutcome BiasEditExit(const std::string& text, GASettings& settings) {
+EntryOutcome BiasEditExit(const std::string& text, GASettings& settings,
+                          const NumberLocale& locale) {
   return ValidateRealEdit(text, settings.FullTimeBias, GASettingRanges::kBiasLow,
-                          GASettingRanges::kBiasHigh);
+                          GASettingRanges::kBiasHigh, locale);
 }
 
-EntryOutcome CriticalPwaitEditExit(const std::string& text, Model& model) {
+EntryOutcome CriticalPwaitEditExit(const std::string& text, Model& model,
+                                   const NumberLocale& locale) {
   return ValidateRealEdit(text, model.CriticalPWait, GASettingRanges::kCriticalPWaitLow,
-                          GASettingRanges::kCriticalPWaitHigh);
+                          GASettingRanges::kCriticalPWaitHigh, locale);
 }
 
 bool ChooseFirstObjective(GASettings& settings, std::int32_t item) {

@@ -85,15 +85,19 @@ void ResetGASettings(GASettings& settings, Model& model);
 
 // The edit handlers: the validated entry with the setting's range, then the
 // rules that tie settings together. A window shows outcome.warnings and the value.
-EntryOutcome MaxCostEditExit(const std::string& text, GASettings& settings, const Model& model);
+// Reals are read in `locale`'s notation.
+EntryOutcome MaxCostEditExit(const std::string& text, GASettings& settings, const Model& model,
+                             const NumberLocale& locale = kFixedLocale);
 EntryOutcome RandSeedEditExit(const std::string& text, GASettings& settings);
 EntryOutcome InitPopEditExit(const std::string& text, GASettings& settings);
 EntryOutcome MaxGenEditExit(const std::string& text, GASettings& settings);
 EntryOutcome MaxGenNoChangeEditExit(const std::string& text, GASettings& settings);
 EntryOutcome Number2ImportEditExit(const std::string& text, GASettings& settings);
 EntryOutcome CarryOverEditExit(const std::string& text, GASettings& settings);
-EntryOutcome BiasEditExit(const std::string& text, GASettings& settings);
-EntryOutcome CriticalPwaitEditExit(const std::string& text, Model& model);
+EntryOutcome BiasEditExit(const std::string& text, GASettings& settings,
+                          const NumberLocale& locale = kFixedLocale);
+EntryOutcome CriticalPwaitEditExit(const std::string& text, Model& model,
+                                   const NumberLocale& locale = kFixedLocale);
 
 // The objective groups. Each returns true when the choice clashed with the other
 // objective: the second objective is then "None" and the window shows
