@@ -76,7 +76,8 @@ void EmfCanvas::writeHeader(int width, int height) {
   out_.u16(0);           // handles
   out_.u16(0);           // reserved
   out_.zeros(12);        // no description, no palette
-  for (const std::int32_t size : {kDevicePixels, kDevicePixels, kDeviceMillimetres, kDeviceMillimetres})
+  for (const std::int32_t size :
+       {kDevicePixels, kDevicePixels, kDeviceMillimetres, kDeviceMillimetres})
     out_.i32(size);
   out_.zeros(12);  // no pixel format, not OpenGL
   out_.i32(kDeviceMillimetres * 1000);
@@ -107,8 +108,8 @@ void EmfCanvas::rect(const MetaRect& box) {
 }
 
 void EmfCanvas::writePen(std::uint32_t slot, const MetaPen& pen) {
-  record(kCreatePen, {static_cast<std::int32_t>(slot), static_cast<std::int32_t>(pen.style), pen.width, 0,
-                      static_cast<std::int32_t>(pen.color.colorRef())});
+  record(kCreatePen, {static_cast<std::int32_t>(slot), static_cast<std::int32_t>(pen.style),
+                      pen.width, 0, static_cast<std::int32_t>(pen.color.colorRef())});
 }
 
 void EmfCanvas::writeBrush(std::uint32_t slot, const MetaBrush& brush) {
@@ -132,9 +133,13 @@ void EmfCanvas::writeFont(std::uint32_t slot, const MetaFont& font) {
   end();
 }
 
-void EmfCanvas::writeSelect(std::uint32_t slot) { record(kSelectObject, {static_cast<std::int32_t>(slot)}); }
+void EmfCanvas::writeSelect(std::uint32_t slot) {
+  record(kSelectObject, {static_cast<std::int32_t>(slot)});
+}
 
-void EmfCanvas::writeDelete(std::uint32_t slot) { record(kDeleteObject, {static_cast<std::int32_t>(slot)}); }
+void EmfCanvas::writeDelete(std::uint32_t slot) {
+  record(kDeleteObject, {static_cast<std::int32_t>(slot)});
+}
 
 void EmfCanvas::writeTextColor(MetaColor color) {
   record(kSetTextColor, {static_cast<std::int32_t>(color.colorRef())});

@@ -39,7 +39,8 @@ void MetafileCanvas::text(MetaPoint origin, std::u16string_view characters,
 
 void MetafileCanvas::image(const MetaRect& target, int width, int height,
                            std::span<const std::uint32_t> pixels) {
-  if (width <= 0 || height <= 0 || pixels.size() != static_cast<std::size_t>(width) * height) return;
+  if (width <= 0 || height <= 0 || pixels.size() != static_cast<std::size_t>(width) * height)
+    return;
   writeImage(target, width, height, makeDibImage(width, height, pixels));
 }
 

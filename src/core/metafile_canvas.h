@@ -32,7 +32,14 @@ struct MetaColor {
 };
 
 // GDI pen styles.
-enum class MetaLineStyle : std::uint16_t { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, None = 5 };
+enum class MetaLineStyle : std::uint16_t {
+  Solid = 0,
+  Dash = 1,
+  Dot = 2,
+  DashDot = 3,
+  DashDotDot = 4,
+  None = 5
+};
 
 struct MetaPen {
   MetaLineStyle style = MetaLineStyle::Solid;
@@ -46,8 +53,8 @@ struct MetaBrush {
   bool operator==(const MetaBrush&) const = default;
 };
 struct MetaFont {
-  std::int32_t height = 12;     // em height in pixels
-  std::int32_t weight = 400;    // 400 normal, 700 bold
+  std::int32_t height = 12;   // em height in pixels
+  std::int32_t weight = 400;  // 400 normal, 700 bold
   bool italic = false;
   std::int32_t escapement = 0;  // baseline angle, tenths of a degree counter-clockwise
   std::u16string face = u"Arial";
@@ -69,7 +76,8 @@ class MetafileCanvas {
   void ellipse(const MetaRect& box);
   // Text on a baseline starting at `origin`; `advances` holds each character's
   // advance in pixels (the same count as the characters).
-  void text(MetaPoint origin, std::u16string_view characters, std::span<const std::int32_t> advances);
+  void text(MetaPoint origin, std::u16string_view characters,
+            std::span<const std::int32_t> advances);
   // A picture of width x height colours 0x00RRGGBB, top row first, stretched to `target`.
   void image(const MetaRect& target, int width, int height, std::span<const std::uint32_t> pixels);
   // The whole file. Call once, after the last drawing call.
@@ -93,7 +101,9 @@ class MetafileCanvas {
   virtual std::vector<std::uint8_t> writeEnd() = 0;
 
   // The most slots the object table has needed so far.
-  std::uint32_t slotsUsed() const { return static_cast<std::uint32_t>(slotInUse_.size()) + firstSlot_; }
+  std::uint32_t slotsUsed() const {
+    return static_cast<std::uint32_t>(slotInUse_.size()) + firstSlot_;
+  }
 
  private:
   template <class T>

@@ -61,10 +61,16 @@ WmfCanvas::WmfCanvas(int width, int height) : MetafileCanvas(0) {
 // The placeable header gives the picture's size: a bounding box in pixels and
 // 96 pixels per inch; its checksum is the XOR of its first ten 16-bit words.
 void WmfCanvas::writePlaceableHeader(int width, int height) {
-  const std::uint16_t words[10] = {
-      static_cast<std::uint16_t>(kPlaceableKey & 0xFFFF), static_cast<std::uint16_t>(kPlaceableKey >> 16),
-      0, 0, 0, static_cast<std::uint16_t>(clamp16(width)), static_cast<std::uint16_t>(clamp16(height)),
-      96, 0, 0};
+  const std::uint16_t words[10] = {static_cast<std::uint16_t>(kPlaceableKey & 0xFFFF),
+                                   static_cast<std::uint16_t>(kPlaceableKey >> 16),
+                                   0,
+                                   0,
+                                   0,
+                                   static_cast<std::uint16_t>(clamp16(width)),
+                                   static_cast<std::uint16_t>(clamp16(height)),
+                                   96,
+                                   0,
+                                   0};
   std::uint16_t checksum = 0;
   for (const std::uint16_t word : words) {
     out_.u16(word);
@@ -140,9 +146,13 @@ void WmfCanvas::writeFont(std::uint32_t, const MetaFont& font) {
   end();
 }
 
-void WmfCanvas::writeSelect(std::uint32_t slot) { record(kSelectObject, {static_cast<std::int16_t>(slot)}); }
+void WmfCanvas::writeSelect(std::uint32_t slot) {
+  record(kSelectObject, {static_cast<std::int16_t>(slot)});
+}
 
-void WmfCanvas::writeDelete(std::uint32_t slot) { record(kDeleteObject, {static_cast<std::int16_t>(slot)}); }
+void WmfCanvas::writeDelete(std::uint32_t slot) {
+  record(kDeleteObject, {static_cast<std::int16_t>(slot)});
+}
 
 void WmfCanvas::writeTextColor(MetaColor color) {
   begin(kSetTextColor);
@@ -158,7 +168,8 @@ void WmfCanvas::writePoly(std::span<const MetaPoint> points, bool closed) {
     writePoly(kept, true);
     return;
   }
-  for (std::size_t first = 0; first + 1 < points.size() || first == 0; first += kMaxPolyPoints - 1) {
+  for (std::size_t first = 0; first + 1 < points.size() || first == 0;
+       first += kMaxPolyPoints - 1) {
     const auto piece = points.subspan(first, std::min(kMaxPolyPoints, points.size() - first));
     begin(closed ? kPolygon : kPolyline);
     out_.i16(static_cast<std::int16_t>(piece.size()));
@@ -173,7 +184,8 @@ void WmfCanvas::writeShape(const MetaRect& box, Shape shape) {
          {clamp16(box.bottom), clamp16(box.right), clamp16(box.top), clamp16(box.left)});
 }
 
-void WmfCanvas::writeText(MetaPoint origin, std::u16string_view characters, std::span<const std::int32_t>) {
+void WmfCanvas::writeText(MetaPoint origin, std::u16string_view characters,
+                          std::span<const std::int32_t>) {
   begin(kTextOut);
   out_.i16(static_cast<std::int16_t>(std::min<std::size_t>(characters.size(), 32767)));
   for (std::size_t i = 0; i < characters.size() && i < 32767; ++i)
@@ -188,8 +200,8 @@ void WmfCanvas::writeImage(const MetaRect& target, int width, int height, const 
   begin(kStretchDib);
   out_.u32(kSourceCopy);
   out_.u16(0);  // colours are RGB values
-  for (const std::int32_t word : {height, width, 0, 0, target.bottom - target.top, target.right - target.left,
-                                  target.top, target.left})
+  for (const std::int32_t word : {height, width, 0, 0, target.bottom - target.top,
+                                  target.right - target.left, target.top, target.left})
     out_.i16(clamp16(word));
   for (const std::uint8_t byte : dib.header) out_.u8(byte);
   for (const std::uint8_t byte : dib.bits) out_.u8(byte);

@@ -72,7 +72,8 @@ void drawChart(MetafileCanvas& canvas) {
   canvas.setTextColor({0, 0, 0});
   const std::vector<std::int32_t> advances(13, 8);
   canvas.text({20, 30}, u"Output Summary", advances);
-  const std::vector<std::uint32_t> legendIcon{0xFF0000, 0x00FF00, 0x0000FF, 0x000000, 0xFFFFFF, 0x808080};
+  const std::vector<std::uint32_t> legendIcon{0xFF0000, 0x00FF00, 0x0000FF,
+                                              0x000000, 0xFFFFFF, 0x808080};
   canvas.image({100, 50, 106, 52}, 3, 2, legendIcon);
 }
 
@@ -86,7 +87,8 @@ TEST(WmfCanvas, HeadersAgreeWithTheRecords) {
   EXPECT_EQ(le(file, 12, 2), 100u);  // bottom
   EXPECT_EQ(le(file, 14, 2), 96u);   // pixels per inch
   std::uint16_t checksum = 0;
-  for (std::size_t at = 0; at < 20; at += 2) checksum ^= static_cast<std::uint16_t>(le(file, at, 2));
+  for (std::size_t at = 0; at < 20; at += 2)
+    checksum ^= static_cast<std::uint16_t>(le(file, at, 2));
   EXPECT_EQ(le(file, 20, 2), checksum);
 
   const std::size_t header = WmfCanvas::kPlaceableSize;
@@ -122,7 +124,8 @@ TEST(WmfCanvas, ObjectTableStaysSmallAndTextIsAnsi) {
 TEST(WmfCanvas, LongLinesAreSplitIntoPiecesThatMeet) {
   WmfCanvas canvas(100, 100);
   std::vector<MetaPoint> points(40000);
-  for (std::size_t i = 0; i < points.size(); ++i) points[i] = {static_cast<std::int32_t>(i % 100), 5};
+  for (std::size_t i = 0; i < points.size(); ++i)
+    points[i] = {static_cast<std::int32_t>(i % 100), 5};
   canvas.polyline(points);
   canvas.polygon(points);
   const Bytes file = canvas.finish();
@@ -152,7 +155,7 @@ TEST(EmfCanvas, HeaderAgreesWithTheRecords) {
   EXPECT_EQ(le(file, 52, 4), records.size());
   EXPECT_EQ(records.back().type, 14u);
   EXPECT_EQ(le(file, records.back().offset + 16, 4), 20u);  // size repeated at the end
-  EXPECT_EQ(le(file, 56, 2), 4u);  // index 0 and three objects at most
+  EXPECT_EQ(le(file, 56, 2), 4u);                           // index 0 and three objects at most
 }
 
 TEST(EmfCanvas, TextRecordHoldsUtf16TextAndAdvances) {
@@ -179,14 +182,16 @@ TEST(EmfCanvas, TextRecordHoldsUtf16TextAndAdvances) {
 }
 
 TEST(DibImage, RowsGoBottomUpInBlueGreenRedPaddedToFourBytes) {
-  const std::vector<std::uint32_t> pixels{0x112233, 0x445566, 0x778899, 0xAABBCC, 0xDDEEFF, 0x000001};
+  const std::vector<std::uint32_t> pixels{0x112233, 0x445566, 0x778899,
+                                          0xAABBCC, 0xDDEEFF, 0x000001};
   const DibImage dib = makeDibImage(3, 2, pixels);
   ASSERT_EQ(dib.header.size(), 40u);
   EXPECT_EQ(le(dib.header, 4, 4), 3u);
   EXPECT_EQ(le(dib.header, 8, 4), 2u);
   EXPECT_EQ(le(dib.header, 14, 2), 24u);
   ASSERT_EQ(dib.bits.size(), 24u);  // two rows of 9 bytes padded to 12
-  EXPECT_EQ((Bytes{dib.bits.begin(), dib.bits.begin() + 3}), (Bytes{0xCC, 0xBB, 0xAA}));  // bottom row first
+  EXPECT_EQ((Bytes{dib.bits.begin(), dib.bits.begin() + 3}),
+            (Bytes{0xCC, 0xBB, 0xAA}));  // bottom row first
   EXPECT_EQ((Bytes{dib.bits.begin() + 12, dib.bits.begin() + 15}), (Bytes{0x33, 0x22, 0x11}));
 }
 
