@@ -5,7 +5,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-charts-dev libqt6charts6-dev libgl-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick poppler-utils libwmf-bin fonts-dejavu-core
+  xvfb xauth x11-utils imagemagick poppler-utils libwmf-bin emf2svg fonts-dejavu-core
 )
 missing=()
 for p in "${packages[@]}"; do

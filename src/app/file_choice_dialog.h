@@ -1,0 +1,35 @@
+// A save dialog whose answer can be scripted. Windows own one per dialog of
+// theirs (found by its object name); the procedures that need a file name ask
+// it through chooseFile(), and tests replace what it answers with setChooser().
+#pragma once
+
+#include <QFileDialog>
+#include <functional>
+
+class FileChoiceDialog : public QFileDialog {
+  Q_OBJECT
+
+ public:
+  using Chooser = std::function<QString(FileChoiceDialog&)>;
+
+  // `filters` in Qt's form ("BMP file (*.bmp)"); the first is selected.
+  FileChoiceDialog(QWidget* parent, const QString& objectName, const QStringList& filters,
+                   const QString& defaultSuffix);
+
+  // The file chosen, or an empty text when the planner cancels.
+  QString chooseFile();
+  // Answers chooseFile() with `chooser` instead of showing the dialog.
+  void setChooser(Chooser chooser) { chooser_ = std::move(chooser); }
+
+ private:
+  Chooser chooser_;
+};
+
+// The dialog of the chart save buttons: filter "BMP file|*.bmp|Enhanced Meta
+// File|*.emf|Windows Meta File|*.wmf|All Files|*.*", default extension bmp. It
+// asks no replace question of its own: the saving procedure does.
+FileChoiceDialog* makeChartSaveDialog(QWidget* parent, const QString& objectName);
+
+// The PDF file dialog of `parent` (a window), made on first use, object name
+// "PdfFileDialog".
+FileChoiceDialog& pdfFileDialog(QWidget& parent);
