@@ -18,11 +18,11 @@ QIcon ColourIcon(const QColor& colour) {
 }
 
 // Data range of the visible series attached to `axis`.
-std::optional<std::pair<double, double>> DataRange(const QList<QLineSeries*>& all,
+std::optional<std::pair<double, double>> DataRange(const QList<QXYSeries*>& all,
                                                    QValueAxis* axis) {
   std::optional<std::pair<double, double>> range;
   const bool horizontal = axis->orientation() == Qt::Horizontal;
-  for (QLineSeries* series : all) {
+  for (QXYSeries* series : all) {
     if (!series->isVisible() || !series->attachedAxes().contains(axis)) continue;
     for (const QPointF& point : series->points()) {
       const double v = horizontal ? point.x() : point.y();
@@ -95,9 +95,24 @@ QLineSeries* ChartPanel::addSeries(const QString& title, const QColor& color, in
   return series;
 }
 
-void ChartPanel::addLegendBox(QLineSeries* series) {
+QScatterSeries* ChartPanel::addPointSeries(QScatterSeries* series, QValueAxis* x, QValueAxis* y) {
+  chart_->addSeries(series);
+  series->attachAxis(x);
+  series->attachAxis(y);
+  pointSeries_.append(series);
+  addLegendBox(series);
+  return series;
+}
+
+QList<QXYSeries*> ChartPanel::allSeries() const {
+  QList<QXYSeries*> all(series_.cbegin(), series_.cend());
+  for (QScatterSeries* series : pointSeries_) all.append(series);
+  return all;
+}
+
+void ChartPanel::addLegendBox(QXYSeries* series) {
   auto* box = new QCheckBox(series->name(), legend_);
-  box->setObjectName(objectName() + "Legend" + QString::number(series_.size()));
+  box->setObjectName(objectName() + "Legend" + QString::number(legendBoxes_.size() + 1));
   box->setChecked(true);
   box->setIcon(ColourIcon(series->color()));
   box->setFocusPolicy(Qt::NoFocus);
@@ -126,7 +141,7 @@ void ChartPanel::setPoints(QXYSeries* series, const std::vector<morvane::ChartPo
 }
 
 void ChartPanel::clearSeries() {
-  for (QLineSeries* series : series_) {
+  for (QXYSeries* series : allSeries()) {
     series->clear();
     series->setPointsConfiguration({});
   }
@@ -145,7 +160,7 @@ void ChartPanel::refitAxes() {
   for (auto it = limits_.cbegin(); it != limits_.cend(); ++it) {
     QValueAxis* axis = it.key();
     const Limits& fixed = it.value();
-    const auto data = DataRange(series_, axis);
+    const auto data = DataRange(allSeries(), axis);
     double low = fixed.min.value_or(data ? data->first : 0.0);
     double high = fixed.max.value_or(data ? data->second : 1.0);
     if (high <= low) high = low + 1;

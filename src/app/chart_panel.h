@@ -11,6 +11,7 @@
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
 #include <QtCharts/QValueAxis>
 #include <optional>
 #include <vector>
@@ -36,6 +37,9 @@ class ChartPanel : public QWidget {
 
   QLineSeries* addSeries(const QString& title, const QColor& color, int width, QValueAxis* x,
                          QValueAxis* y, bool stairs = false);
+  // A series drawn as points only, styled by the caller; the chart owns it from here on.
+  QScatterSeries* addPointSeries(QScatterSeries* series, QValueAxis* x, QValueAxis* y);
+  QList<QScatterSeries*> pointSeries() const { return pointSeries_; }
   // Replaces the points of one of this chart's series and refits the axes.
   void setPoints(QXYSeries* series, const QList<QPointF>& points);
   void setPoints(QXYSeries* series, const std::vector<morvane::ChartPoint>& points);
@@ -55,13 +59,15 @@ class ChartPanel : public QWidget {
     std::optional<double> min, max;
   };
 
-  void addLegendBox(QLineSeries* series);
+  void addLegendBox(QXYSeries* series);
+  QList<QXYSeries*> allSeries() const;
 
   QChart* chart_;
   QChartView* view_;
   QWidget* legend_;
   QHBoxLayout* legendLayout_;
   QList<QLineSeries*> series_;
+  QList<QScatterSeries*> pointSeries_;
   QHash<QAbstractSeries*, QCheckBox*> legendBoxes_;
   QHash<QValueAxis*, Limits> limits_;
 };

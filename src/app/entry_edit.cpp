@@ -3,17 +3,11 @@
 #include <QApplication>
 #include <QFocusEvent>
 
-#include "core/entry_check.h"
-
-namespace {
-
-void Apply(QLineEdit* edit, const morvane::EntryOutcome& outcome, morvane::UserInterface& ui) {
+void ShowEntryOutcome(QLineEdit* edit, const morvane::EntryOutcome& outcome, morvane::UserInterface& ui) {
   if (outcome.beep) QApplication::beep();
   if (outcome.boxText) edit->setText(QString::fromStdString(*outcome.boxText));
   for (const std::string& warning : outcome.warnings) ui.message(morvane::MessageKind::Warning, warning);
 }
-
-}  // namespace
 
 EntryEdit::EntryEdit(const QString& objectName, const QString& hint, QWidget* parent)
     : QLineEdit(parent) {
@@ -31,13 +25,13 @@ void EntryEdit::focusOutEvent(QFocusEvent* event) {
 bool ValidateIntEdit(QLineEdit* edit, std::int32_t& value, std::int32_t low, std::int32_t high,
                      morvane::UserInterface& ui) {
   if (edit->text().isEmpty()) return false;
-  Apply(edit, morvane::ValidateIntEdit(edit->text().toStdString(), value, low, high), ui);
+  ShowEntryOutcome(edit, morvane::ValidateIntEdit(edit->text().toStdString(), value, low, high), ui);
   return true;
 }
 
 bool ValidateRealEdit(QLineEdit* edit, morvane::Real& value, morvane::Real low, morvane::Real high,
                       morvane::UserInterface& ui, const morvane::NumberLocale& locale) {
   if (edit->text().isEmpty()) return false;
-  Apply(edit, morvane::ValidateRealEdit(edit->text().toStdString(), value, low, high, locale), ui);
+  ShowEntryOutcome(edit, morvane::ValidateRealEdit(edit->text().toStdString(), value, low, high, locale), ui);
   return true;
 }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <cstdint>
 
+#include "core/entry_check.h"
 #include "core/number_format.h"
 #include "core/real.h"
 #include "core/user_interface.h"
@@ -23,6 +24,10 @@ class EntryEdit : public QLineEdit {
  protected:
   void focusOutEvent(QFocusEvent* event) override;
 };
+
+// The outcome of a check on screen: the beep, the text the box shows
+// afterwards and the warnings, in that order.
+void ShowEntryOutcome(QLineEdit* edit, const morvane::EntryOutcome& outcome, morvane::UserInterface& ui);
 
 // Both leave an empty box alone and return false; otherwise they check the text,
 // sound the beep and show the warnings the check asks for, put the text it asks
