@@ -10,7 +10,7 @@
 class FileChoiceDialog;
 class QWidget;
 
-// `dialog` is the window's save dialog (makeChartSaveDialog), `chart` the chart
+// `dialog` is the window's save dialog (chartSaveDialog), `chart` the chart
 // widget to save, `errorMessage` what a failed write shows ("Error in
 // SaveGraph1Click", ...). Messages go through `ui`.
 void saveChart(FileChoiceDialog& dialog, QWidget& chart, morvane::UserInterface& ui,

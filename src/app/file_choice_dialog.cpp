@@ -17,18 +17,27 @@ QString FileChoiceDialog::chooseFile() {
   return selectedFiles().constFirst();
 }
 
-FileChoiceDialog* makeChartSaveDialog(QWidget* parent, const QString& objectName) {
-  auto* dialog = new FileChoiceDialog(parent, objectName,
-                                      {"BMP file (*.bmp)", "Enhanced Meta File (*.emf)",
-                                       "Windows Meta File (*.wmf)", "All Files (*.*)"},
-                                      "bmp");
-  dialog->setOption(QFileDialog::DontConfirmOverwrite);
-  return dialog;
+namespace {
+
+FileChoiceDialog& childDialog(QWidget& window, const QString& objectName,
+                              const QStringList& filters, const QString& defaultSuffix,
+                              bool confirmOverwrite) {
+  if (auto* dialog = window.findChild<FileChoiceDialog*>(objectName, Qt::FindDirectChildrenOnly))
+    return *dialog;
+  auto* dialog = new FileChoiceDialog(&window, objectName, filters, defaultSuffix);
+  dialog->setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
+  return *dialog;
 }
 
-FileChoiceDialog& pdfFileDialog(QWidget& parent) {
-  const QString name = "PdfFileDialog";
-  if (auto* dialog = parent.findChild<FileChoiceDialog*>(name, Qt::FindDirectChildrenOnly))
-    return *dialog;
-  return *new FileChoiceDialog(&parent, name, {"PDF file (*.pdf)"}, "pdf");
+}  // namespace
+
+FileChoiceDialog& chartSaveDialog(QWidget& window, const QString& objectName) {
+  return childDialog(window, objectName,
+                     {"BMP file (*.bmp)", "Enhanced Meta File (*.emf)", "Windows Meta File (*.wmf)",
+                      "All Files (*.*)"},
+                     "bmp", false);
+}
+
+FileChoiceDialog& pdfFileDialog(QWidget& window) {
+  return childDialog(window, "PdfFileDialog", {"PDF file (*.pdf)"}, "pdf", true);
 }

@@ -25,11 +25,11 @@ class FileChoiceDialog : public QFileDialog {
   Chooser chooser_;
 };
 
-// The dialog of the chart save buttons: filter "BMP file|*.bmp|Enhanced Meta
+// The chart save dialog of `window` called `objectName` ("SaveMap",
+// "SaveChart"), made on first use: filter "BMP file|*.bmp|Enhanced Meta
 // File|*.emf|Windows Meta File|*.wmf|All Files|*.*", default extension bmp. It
 // asks no replace question of its own: the saving procedure does.
-FileChoiceDialog* makeChartSaveDialog(QWidget* parent, const QString& objectName);
+FileChoiceDialog& chartSaveDialog(QWidget& window, const QString& objectName);
 
-// The PDF file dialog of `parent` (a window), made on first use, object name
-// "PdfFileDialog".
-FileChoiceDialog& pdfFileDialog(QWidget& parent);
+// The PDF file dialog of `window`, made on first use, object name "PdfFileDialog".
+FileChoiceDialog& pdfFileDialog(QWidget& window);

@@ -10,13 +10,17 @@
 
 #include "app/about_form.h"
 #include "app/chart_panel.h"
+#include "app/chart_printing.h"
+#include "app/chart_saving.h"
 #include "app/command_button.h"
+#include "app/file_choice_dialog.h"
 #include "app/ga_form.h"
 #include "app/output_charts.h"
 #include "app/probability_plots.h"
 #include "app/radio_group.h"
 #include "app/result_labels_panel.h"
 #include "app/scenario_panels.h"
+#include "app/summary_printing.h"
 #include "app/time_checks_form.h"
 #include "core/measures.h"
 #include "core/steady_state.h"
@@ -269,11 +273,29 @@ ChartPanel* TMorvaneForm::visibleOutputChart() const {
 
 ChartPanel* TMorvaneForm::probabilityChart() const { return plots_->Chart1; }
 
-void TMorvaneForm::PrintSummaryButtonClick() {}
-void TMorvaneForm::PrintGraph1Click() {}
-void TMorvaneForm::PrintGraph2Click() {}
-void TMorvaneForm::SaveGraph1Click() {}
-void TMorvaneForm::SaveGraph2Click() {}
+void TMorvaneForm::PrintSummaryButtonClick() {
+  printSummary(morvane::SummaryLines(app_.model, app_.locale, resultsShown()), *this, *app_.ui);
+}
+
+void TMorvaneForm::PrintGraph1Click() {
+  printChart(*visibleOutputChart(), kOutputChartMargins, *this, *app_.ui);
+}
+
+void TMorvaneForm::PrintGraph2Click() {
+  printChart(*probabilityChart(), kOutputChartMargins, *this, *app_.ui);
+}
+
+// Both save buttons share the window's dialog and its error message.
+void TMorvaneForm::SaveGraph1Click() {
+  saveChart(chartSaveDialog(*this, "SaveMap"), *visibleOutputChart(), *app_.ui,
+            "Error in SaveGraph1Click");
+}
+
+void TMorvaneForm::SaveGraph2Click() {
+  saveChart(chartSaveDialog(*this, "SaveMap"), *probabilityChart(), *app_.ui,
+            "Error in SaveGraph1Click");
+}
+
 void TMorvaneForm::ImproveCurrentSolnButtonClick() {}
 
 void TMorvaneForm::SetTimesClick() {

@@ -51,7 +51,9 @@ class TMorvaneForm : public QWidget {
   ChartPanel* probabilityChart() const;
 
  public slots:
-  // Printing and saving; their procedures arrive with the printing code.
+  // Printing (summary_printing.h, chart_printing.h) and saving (chart_saving.h);
+  // without a printer the planner may take a PDF file. The save dialog is the
+  // child "SaveMap" (chartSaveDialog).
   void PrintSummaryButtonClick();
   void PrintGraph1Click();
   void PrintGraph2Click();

@@ -44,7 +44,7 @@ class SampleChartWindow : public QWidget {
     }
     view = new QChartView(chart, this);
     (new QVBoxLayout(this))->addWidget(view);
-    dialog = makeChartSaveDialog(this, "SaveMap");
+    dialog = &chartSaveDialog(*this, "SaveMap");
     resize(640, 420);
     show();
   }
