@@ -30,6 +30,10 @@ class FileChoiceDialog : public QFileDialog {
 // File|*.emf|Windows Meta File|*.wmf|All Files|*.*", default extension bmp. It
 // asks no replace question of its own: the saving procedure does.
 FileChoiceDialog& chartSaveDialog(QWidget& window, const QString& objectName);
+// The same, for a window that keeps the dialog as a member from its constructor.
+inline FileChoiceDialog* makeChartSaveDialog(QWidget* window, const QString& objectName) {
+  return &chartSaveDialog(*window, objectName);
+}
 
 // The PDF file dialog of `window`, made on first use, object name "PdfFileDialog".
 FileChoiceDialog& pdfFileDialog(QWidget& window);
