@@ -122,11 +122,7 @@ void EmfCanvas::writeFont(std::uint32_t slot, const MetaFont& font) {
   out_.u32(slot);
   for (const std::int32_t value : {-font.height, 0, font.escapement, font.escapement, font.weight})
     out_.i32(value);
-  out_.u8(font.italic ? 1 : 0);
-  out_.zeros(4);  // underline, strike-out, ANSI character set, default output precision
-  out_.u8(0);     // default clipping precision
-  out_.u8(4);     // antialiased quality
-  out_.u8(0);     // default pitch and family
+  writeFontFlags(out_, font);
   const std::size_t written = std::min(font.face.size(), kFaceChars - 1);
   for (std::size_t i = 0; i < written; ++i) out_.u16(font.face[i]);
   out_.zeros(2 * (kFaceChars - written));

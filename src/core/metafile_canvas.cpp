@@ -65,6 +65,14 @@ void MetafileCanvas::select(Selected<T>& selected, const T& wanted,
   selected = {wanted, slot};
 }
 
+void MetafileCanvas::writeFontFlags(LittleEndianBuffer& out, const MetaFont& font) {
+  out.u8(font.italic ? 1 : 0);
+  out.zeros(4);  // underline, strike-out, ANSI character set, default output precision
+  out.u8(0);     // default clipping precision
+  out.u8(4);     // antialiased quality
+  out.u8(0);     // default pitch and family
+}
+
 std::uint32_t MetafileCanvas::takeSlot() {
   auto free = std::find(slotInUse_.begin(), slotInUse_.end(), false);
   if (free == slotInUse_.end()) free = slotInUse_.insert(free, false);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/dib_image.h"
+#include "core/little_endian_buffer.h"
 
 namespace morvane {
 
@@ -99,6 +100,10 @@ class MetafileCanvas {
                          std::span<const std::int32_t> advances) = 0;
   virtual void writeImage(const MetaRect& target, int width, int height, const DibImage& dib) = 0;
   virtual std::vector<std::uint8_t> writeEnd() = 0;
+
+  // The eight one-byte fields of a LOGFONT after its weight: italic, then
+  // plain, ANSI, default precisions, antialiased, default pitch and family.
+  static void writeFontFlags(LittleEndianBuffer& out, const MetaFont& font);
 
   // The most slots the object table has needed so far.
   std::uint32_t slotsUsed() const {

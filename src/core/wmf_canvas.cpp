@@ -37,6 +37,9 @@ std::int16_t clamp16(std::int32_t value) {
   return static_cast<std::int16_t>(std::clamp<std::int32_t>(value, -32768, 32767));
 }
 
+// Windows metafile text is ANSI: characters beyond Latin-1 show as "?".
+std::uint8_t ansi(char16_t c) { return c < 0x100 ? static_cast<std::uint8_t>(c) : '?'; }
+
 // Every step-th point, last one kept: a polygon has to stay one record.
 std::vector<MetaPoint> thinned(std::span<const MetaPoint> points, std::size_t limit) {
   const std::size_t step = (points.size() + limit - 2) / (limit - 1);
@@ -134,14 +137,10 @@ void WmfCanvas::writeFont(std::uint32_t, const MetaFont& font) {
   begin(kCreateFontIndirect);
   for (const std::int32_t word : {-font.height, 0, font.escapement, font.escapement, font.weight})
     out_.i16(clamp16(word));
-  out_.u8(font.italic ? 1 : 0);
-  out_.zeros(4);  // underline, strike-out, ANSI character set, default output precision
-  out_.u8(0);     // default clipping precision
-  out_.u8(4);     // antialiased quality
-  out_.u8(0);     // default pitch and family
+  writeFontFlags(out_, font);
   std::size_t written = 0;
   for (; written < font.face.size() && written + 1 < kFaceBytes; ++written)
-    out_.u8(font.face[written] < 0x100 ? static_cast<std::uint8_t>(font.face[written]) : '?');
+    out_.u8(ansi(font.face[written]));
   out_.zeros(kFaceBytes - written);
   end();
 }
@@ -188,8 +187,7 @@ void WmfCanvas::writeText(MetaPoint origin, std::u16string_view characters,
                           std::span<const std::int32_t>) {
   begin(kTextOut);
   out_.i16(static_cast<std::int16_t>(std::min<std::size_t>(characters.size(), 32767)));
-  for (std::size_t i = 0; i < characters.size() && i < 32767; ++i)
-    out_.u8(characters[i] < 0x100 ? static_cast<std::uint8_t>(characters[i]) : '?');
+  for (std::size_t i = 0; i < characters.size() && i < 32767; ++i) out_.u8(ansi(characters[i]));
   if (out_.size() % 2 != 0) out_.u8(0);
   out_.i16(clamp16(origin.y));
   out_.i16(clamp16(origin.x));
