@@ -35,6 +35,8 @@ int main(int argc, char** argv) {
   // (the GA window takes the report lines).
   QObject::connect(&ui, &QtUserInterface::gaugeMoved, &morvaneForm, &TMorvaneForm::moveGauge);
   QObject::connect(&ui, &QtUserInterface::shownValueChanged, &morvaneForm, &TMorvaneForm::showValue);
+  QObject::connect(&ui, &QtUserInterface::reportLineInserted, &gaForm, &TGAForm::insertReportLine);
+  QObject::connect(&ui, &QtUserInterface::reportCleared, &gaForm, &TGAForm::clearReport);
 
   morvaneForm.show();
   return application.exec();

@@ -250,7 +250,11 @@ void TMorvaneForm::ComputeTransientProbsButtonClick() {
   const bool computed = morvane::ComputeTimeDependent(model, *app_.ui);
   showValue(morvane::ShownValue::MaxStates);
   showValue(morvane::ShownValue::TimeStepSeconds);
-  if (!computed) return;
+  if (computed) showTimeDependentResults();
+}
+
+void TMorvaneForm::showTimeDependentResults() {
+  const morvane::Model& model = app_.model;
   const morvane::ResultLabels texts = morvane::ResultLabelTexts(model, app_.locale);
   results_->setMaxP200(texts);
   if (model.flags.DrawCharts) {
@@ -259,6 +263,14 @@ void TMorvaneForm::ComputeTransientProbsButtonClick() {
   }
   if (model.flags.InteractiveMode) results_->showResults(texts);
   if (model.flags.DrawCharts) PlotProbabilities();
+}
+
+void TMorvaneForm::ShowInstalledPlan() {
+  if (app_.model.flags.DrawCharts) MMCProbOutput();
+  ComputeTransientProbsButton->setEnabled(true);
+  showValue(morvane::ShownValue::MaxStates);
+  showValue(morvane::ShownValue::TimeStepSeconds);
+  showTimeDependentResults();
 }
 
 void TMorvaneForm::moveGauge(morvane::Gauge gauge, int percent) {
@@ -296,7 +308,22 @@ void TMorvaneForm::SaveGraph2Click() {
             "Error in SaveGraph1Click");
 }
 
-void TMorvaneForm::ImproveCurrentSolnButtonClick() {}
+// The improvement evaluates its plans in the model, so this window's commands
+// wait until it ends; then the improved plan is computed and shown everywhere.
+void TMorvaneForm::ImproveCurrentSolnButtonClick() {
+  std::optional<morvane::GASolution> improved;
+  {
+    if (!beginRun()) return;
+    const RunEnd runEnd{[this] { endRun(); }};
+    improved = app_.gaForm->ImproveCurrentSoln();
+  }
+  if (!improved) return;
+  MMCProbButtonClick();
+  ComputeTransientProbsButtonClick();
+  app_.model.flags.ShowWarnings = true;
+  app_.timeChecksForm->showStartTimes();
+  app_.gaForm->ShowNoShowInGAForm(true);
+}
 
 void TMorvaneForm::SetTimesClick() {
   app_.timeChecksForm->show();

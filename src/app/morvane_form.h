@@ -37,6 +37,9 @@ class TMorvaneForm : public QWidget {
   void UpdateSummaryCosts();
   void MMCProbOutput();
   void PlotProbabilities();
+  // A plan the core installed and computed (the end of a GA run) on screen:
+  // charts, result labels and probability plots, as after both computations.
+  void ShowInstalledPlan();
   // BaseServers on duty all day; with invalidate, the results are emptied too.
   void installBaseStaffing(bool invalidate);
 
@@ -59,7 +62,8 @@ class TMorvaneForm : public QWidget {
   void PrintGraph2Click();
   void SaveGraph1Click();
   void SaveGraph2Click();
-  // The improvement of the current plan; the GA window's local improvement hooks in here.
+  // The improvement of the current plan, in the GA window; the improved plan
+  // becomes the current one.
   void ImproveCurrentSolnButtonClick();
 
  protected:
@@ -77,6 +81,7 @@ class TMorvaneForm : public QWidget {
   void offerOptimisation();
   bool beginRun();
   void endRun();
+  void showTimeDependentResults();
 
   QWidget* buildCharts();
   QLayout* buildLeft();

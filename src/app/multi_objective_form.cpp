@@ -1,5 +1,175 @@
 #include "app/multi_objective_form.h"
 
-TMultiObjectiveForm::TMultiObjectiveForm(MorvaneApp& app, QWidget* parent) : QWidget(parent), app_(app) {
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLinearGradient>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtCharts/QScatterSeries>
+#include <algorithm>
+
+#include "app/chart_panel.h"
+#include "app/chart_picture.h"
+#include "app/chart_printing.h"
+#include "app/chart_saving.h"
+#include "app/file_choice_dialog.h"
+#include "app/ga_form.h"
+#include "app/morvane_form.h"
+#include "app/time_checks_form.h"
+#include "app/tradeoff_series.h"
+#include "core/ga_charts.h"
+#include "core/plan_install.h"
+
+namespace {
+
+const QColor kSilver(192, 192, 192);
+constexpr double kMargin = 0.05;  // of the data's span, around the points
+
+QList<QPointF> Points(const std::vector<morvane::TradeoffPoint>& points) {
+  QList<QPointF> all;
+  for (const morvane::TradeoffPoint& point : points) all.append(QPointF(point.x, point.y));
+  return all;
+}
+
+void Bold(QValueAxis* axis) {
+  QFont font = axis->titleFont();
+  font.setBold(true);
+  axis->setTitleFont(font);
+}
+
+// Limits a little beyond the points, rounded outward, so that no point sits on
+// the frame (where it can be neither seen whole nor clicked).
+morvane::AxisLimits Around(double low, double high) {
+  const double margin = high > low ? (high - low) * kMargin : std::max(std::abs(high) * kMargin, 1e-3);
+  return morvane::NiceAxis(low - margin, high + margin);
+}
+
+}  // namespace
+
+TMultiObjectiveForm::TMultiObjectiveForm(MorvaneApp& app, QWidget* parent)
+    : QWidget(parent), app_(app), SaveChart(makeChartSaveDialog(this, "SaveChart")) {
   setObjectName("TMultiObjectiveForm");
+  setWindowTitle("Multi-Objective Form");
+  buildChart();
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(MultiObjectiveChart, 1);
+  layout->addWidget(buildButtons());
+  resize(625, 577);
+}
+
+void TMultiObjectiveForm::buildChart() {
+  MultiObjectiveChart = new ChartPanel("MultiObjectiveChart", "Tradeoff Curve", this);
+  QLinearGradient silver(0, 0, 0, 1);
+  silver.setCoordinateMode(QGradient::ObjectBoundingMode);
+  silver.setColorAt(0, Qt::white);
+  silver.setColorAt(1, kSilver);
+  MultiObjectiveChart->chart()->setBackgroundBrush(silver);
+  bottom_ = MultiObjectiveChart->addAxis(Qt::AlignBottom, "");
+  left_ = MultiObjectiveChart->addAxis(Qt::AlignLeft, "");
+  Bold(bottom_);
+  Bold(left_);
+  series_ = makeTradeoffSeries();
+  QWidget* viewport = MultiObjectiveChart->view()->viewport();
+  for (int k = 0; k < series_.size(); ++k) {
+    QScatterSeries* series = MultiObjectiveChart->addPointSeries(series_[k], bottom_, left_);
+    const Qt::CursorShape cursor = tradeoffCursor(static_cast<TradeoffSeries>(k));
+    connect(series, &QXYSeries::hovered, viewport, [viewport, cursor](const QPointF&, bool over) {
+      if (over) viewport->setCursor(cursor);
+      else viewport->unsetCursor();
+    });
+    connect(series, &QXYSeries::clicked, this, [this, series](const QPointF& point) {
+      MultiObjectiveChartClickSeries(series, static_cast<int>(series->points().indexOf(point)));
+    });
+  }
+}
+
+QWidget* TMultiObjectiveForm::buildButtons() {
+  auto* row = new QWidget(this);
+  auto* close = new QPushButton("&Close", row);
+  close->setObjectName("CloseButton");
+  auto* print = new QPushButton("&Print", row);
+  print->setObjectName("PrintChartButton");
+  auto* save = new QPushButton("&Save", row);
+  save->setObjectName("SaveChartButton");
+  SaveBox = new QCheckBox("Save Every Nth one", row);
+  SaveBox->setObjectName("SaveBox");
+  connect(close, &QPushButton::clicked, this, &QWidget::hide);
+  connect(print, &QPushButton::clicked, this,
+          [this] { printChart(*MultiObjectiveChart, kTradeoffChartMargins, *this, *app_.ui); });
+  connect(save, &QPushButton::clicked, this,
+          [this] { saveChart(*SaveChart, *MultiObjectiveChart, *app_.ui, "Error in SaveChartButtonClick"); });
+  connect(SaveBox, &QCheckBox::clicked, this, [this](bool checked) { SaveEveryNth = checked; });
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  for (QWidget* control : QList<QWidget*>{close, print, save, SaveBox}) layout->addWidget(control);
+  layout->addStretch();
+  return row;
+}
+
+void TMultiObjectiveForm::ShowMOGraph(const morvane::TradeoffChart& chart) {
+  const std::vector<morvane::TradeoffPoint>* points[] = {&chart.Inferior, &chart.CarryOver,
+                                                         &chart.NonInferior, &chart.Supported,
+                                                         &chart.Random};
+  for (int k = 0; k < series_.size(); ++k) {
+    series_[k]->setPointsConfiguration({});
+    series_[k]->replace(Points(*points[k]));
+  }
+  if (chart.BottomTitle) bottom_->setTitleText(QString::fromStdString(*chart.BottomTitle));
+  if (chart.LeftTitle) left_->setTitleText(QString::fromStdString(*chart.LeftTitle));
+  MultiObjectiveChart->chart()->setTitle(QString::fromStdString(chart.TitleLine1 + "\n" + chart.TitleLine2));
+  fitAxes();
+  if (SaveEveryNth) saveTradeoffMap(*MultiObjectiveChart, chart.Generation, *app_.ui);
+}
+
+void TMultiObjectiveForm::addCarryOver(double x, double y) {
+  QScatterSeries* carryOver = series_[static_cast<int>(TradeoffSeries::CarryOver)];
+  carryOver->append(x, y);
+  carryOver->setPointConfiguration(carryOver->count() - 1, QXYSeries::PointConfiguration::Color,
+                                   QColor(Qt::red));
+  fitAxes();
+}
+
+void TMultiObjectiveForm::fitAxes() {
+  QList<QPointF> all;
+  for (QScatterSeries* series : series_) all.append(series->points());
+  if (all.isEmpty()) return;
+  const auto [left, right] = std::minmax_element(all.cbegin(), all.cend(), [](auto& a, auto& b) { return a.x() < b.x(); });
+  const auto [low, high] = std::minmax_element(all.cbegin(), all.cend(), [](auto& a, auto& b) { return a.y() < b.y(); });
+  const morvane::AxisLimits x = Around(left->x(), right->x());
+  const morvane::AxisLimits y = Around(low->y(), high->y());
+  MultiObjectiveChart->setAxisLimits(bottom_, x.minimum, x.maximum);
+  MultiObjectiveChart->setAxisLimits(left_, y.minimum, y.maximum);
+}
+
+void TMultiObjectiveForm::MultiObjectiveChartClickSeries(QXYSeries* series, int index) {
+  if (index < 0 || index >= series->count()) return;
+  morvane::UserInterface& ui = *app_.ui;
+  TGAForm& ga = *app_.gaForm;
+  // The run evaluates its plans in the model; a plan installed between two of
+  // them would be overwritten at once, or would overwrite one being computed.
+  if (ga.running()) {
+    ui.message(morvane::MessageKind::Information,
+               "A plan can be made the current one when the GA run (or the improvement) has ended.");
+    return;
+  }
+  const QPointF point = series->at(index);
+  const morvane::TradeoffClick click = morvane::MultiObjectiveChartClickSeries(
+      ga.state().population, ga.settings().PopulationSize, point.x(), point.y(), ga.settings(),
+      app_.model.CriticalPWait, app_.locale);
+  if (!click.member) {
+    ui.message(morvane::MessageKind::Information, click.text);
+    return;
+  }
+  if (ui.ask(click.text)) makeCurrent(ga.state().population[*click.member]);
+}
+
+// The plan into the staffing grid and StartTimes, then both computations, so
+// that every window shows it. The chart stays as it is.
+void TMultiObjectiveForm::makeCurrent(const morvane::GASolution& plan) {
+  app_.model.flags.UseBaseServers = false;
+  morvane::InstallStarts(app_.model, plan);
+  if (app_.timeChecksForm) app_.timeChecksForm->showStartTimes();
+  if (!app_.morvaneForm) return;
+  app_.morvaneForm->MMCProbButtonClick();
+  app_.morvaneForm->ComputeTransientProbsButtonClick();
 }

@@ -1,0 +1,54 @@
+// The GA window's two charts with their print and save buttons: GAChart, the
+// distribution of the current generation as arrows in three series
+// (carried over, imported, crossover children), and ProgressChart, the best
+// value and the generations without change over the run.
+#pragma once
+
+#include <QList>
+#include <QPointF>
+#include <QWidget>
+#include <vector>
+
+#include "core/ga_charts.h"
+#include "core/user_interface.h"
+
+class ChartPanel;
+class FileChoiceDialog;
+class QLineSeries;
+class QPushButton;
+class QValueAxis;
+
+// One polyline for a series of upward arrows from (x, 0) to (x, 1), left to
+// right; each arrow has a head `headWidth` wide on either side and 0.1 high.
+// The line runs along y = 0 from one arrow's foot to the next, on the axis.
+QList<QPointF> ArrowPath(std::vector<double> xs, double headWidth);
+
+class GAChartsPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  GAChartsPanel(morvane::UserInterface& ui, QWidget* parent = nullptr);
+
+  // A run begins: every series empties.
+  void clear();
+  // PlotGeneration: the arrows replaced, the progress points added, the axes set.
+  void plot(const morvane::GenerationPlot& plot);
+  // The print and save buttons, disabled during a run.
+  QList<QPushButton*> buttons() const;
+
+  ChartPanel* GAChart;
+  ChartPanel* ProgressChart;
+
+ private:
+  void buildGAChart();
+  void buildProgressChart();
+  QPushButton* button(const char* name, const QString& caption);
+
+  morvane::UserInterface& ui_;
+  FileChoiceDialog* SaveMap;
+  QValueAxis* objectiveAxis_;
+  QLineSeries *carryover_, *import_, *crossover_;
+  QValueAxis *progressLeft_, *progressRight_;
+  QLineSeries *objectiveValue_, *noChange_;
+  QList<QPushButton*> buttons_;
+};
