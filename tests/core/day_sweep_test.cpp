@@ -62,8 +62,9 @@ TEST(DaySweep, EqualsLiteralStepOnTheDefaults) {
   ExpectSameDay(fast, literal);
 }
 
-// Blocks of demand, servers changing within the day and a step (7 s) that does
-// not divide the day, so step points fall between minutes.
+// Blocks of demand, servers changing within the day (none at all in some
+// minutes) and a step (7 s) that does not divide the day, so step points fall
+// between minutes.
 TEST(DaySweep, EqualsLiteralStepWithBlockDemandAndAPlan) {
   Model fast = StartOfRun([](Model& m) {
     m.inputs.BlockDemand = true;
@@ -71,8 +72,8 @@ TEST(DaySweep, EqualsLiteralStepWithBlockDemandAndAPlan) {
     m.inputs.DemandAmplitude = 8;
     m.inputs.TimeStepSeconds = 7;
     for (int minute = 0; minute < kMinutePoints; ++minute)
-      m.staffing.ServersOnDuty[minute] = 3 + (minute / 100) % 5;
-    m.staffing.MaxServersOnDuty = 7;
+      m.staffing.ServersOnDuty[minute] = (minute / 100) % 5 * 2;
+    m.staffing.MaxServersOnDuty = 8;
   });
   Model literal = fast;
   ExpectSameDay(fast, literal);
