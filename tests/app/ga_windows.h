@@ -1,0 +1,112 @@
+// The five windows on the quick optimisation scenario, for the tests of the GA
+// window and the tradeoff window: the planner's typing and clicking, and a
+// serial core run of the same scenario to compare a window's run with.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/about_form.h"
+#include "app/ga_form.h"
+#include "app/morvane_form.h"
+#include "app/multi_objective_form.h"
+#include "app/radio_group.h"
+#include "app/run_report.h"
+#include "app/time_checks_form.h"
+#include "core/ga_run.h"
+#include "core/ga_scenario.h"
+#include "support/scripted_user_interface.h"
+#include "support/window_driving.h"
+
+namespace morvane::testing {
+
+class GAWindows : public ::testing::Test {
+ protected:
+  GAWindows() {
+    app.ui = &ui;
+    main = std::make_unique<TMorvaneForm>(app, 0);
+    app.morvaneForm = main.get();
+    staffing = std::make_unique<TTimeChecksForm>(app);
+    app.timeChecksForm = staffing.get();
+    about = std::make_unique<TAboutForm>(app);
+    app.aboutForm = about.get();
+    ga = std::make_unique<TGAForm>(app);
+    app.gaForm = ga.get();
+    tradeoff = std::make_unique<TMultiObjectiveForm>(app);
+    app.multiObjectiveForm = tradeoff.get();
+    // The quick scenario, with a staffing plan in force.
+    app.model.inputs = reference.model.inputs;
+    app.model.flags.UseBaseServers = false;
+    ga->state().clock = reference.state->clock;
+    ShowActive(*ga);
+  }
+
+  template <typename Widget>
+  Widget* child(const QWidget& window, const char* name) const {
+    return Control<Widget>(window, name);
+  }
+  template <typename Widget>
+  Widget* gaChild(const char* name) const {
+    return child<Widget>(*ga, name);
+  }
+  QString text(const char* box) const { return gaChild<QLineEdit>(box)->text(); }
+
+  // Types into a box of the GA window, then leaves it with Tab.
+  void enter(const char* box, const QString& typed) {
+    auto* edit = gaChild<QLineEdit>(box);
+    edit->setFocus(Qt::MouseFocusReason);
+    edit->selectAll();
+    QTest::keyClicks(edit, typed);
+    QTest::keyClick(edit, Qt::Key_Tab);
+  }
+  void click(const QWidget& window, const char* button) {
+    QTest::mouseClick(child<QAbstractButton>(window, button), Qt::LeftButton);
+  }
+  void click(const char* button) { click(*ga, button); }
+  // On the button itself: a check box or radio button takes clicks on its mark and caption only.
+  void clickMark(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+  }
+  void check(const char* box) { clickMark(gaChild<QAbstractButton>(box)); }
+  void choose(const char* group, int item) { clickMark(gaChild<RadioGroup>(group)->item(item)); }
+  bool enabled(const char* control) const { return gaChild<QWidget>(control)->isEnabled(); }
+
+  // A short run of 5 plans: 1 carried over, 1 imported, 3 children, 2 generations.
+  void smallRun() {
+    enter("MaxCostEdit", "2000");
+    enter("InitPopEdit", "5");
+    enter("CarryOverEdit", "1");
+    enter("Number2ImportEdit", "1");
+    enter("MaxGenEdit", "2");
+    check("ImproveLastBox");  // off
+  }
+  // The same run by the core alone, with the settings the window's run began with.
+  RunResult referenceRun(const GASettings& settings) {
+    reference.settings = settings;
+    return DoGAClick(reference.context);
+  }
+  std::vector<std::string> report() const { return gaChild<RunReportBox>("InitPopBox")->lines(); }
+  bool reportHas(const std::string& line) const {
+    const std::vector<std::string> lines = report();
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+  }
+
+  GAScenario reference;
+  ScriptedUserInterface ui;
+  MorvaneApp app;
+  std::unique_ptr<TMorvaneForm> main;
+  std::unique_ptr<TTimeChecksForm> staffing;
+  std::unique_ptr<TAboutForm> about;
+  std::unique_ptr<TGAForm> ga;
+  std::unique_ptr<TMultiObjectiveForm> tradeoff;
+};
+
+}  // namespace morvane::testing
