@@ -15,13 +15,17 @@ namespace {
 class KeptReport : public UserInterface {
  public:
   explicit KeptReport(UserInterface& terminal) : terminal_(terminal) {}
-  void message(MessageKind kind, const std::string& text) override { terminal_.message(kind, text); }
+  void message(MessageKind kind, const std::string& text) override {
+    terminal_.message(kind, text);
+  }
   bool ask(const std::string& text) override { return terminal_.ask(text); }
   void reportLine(const std::string& line) override { oldestFirst_.push_back(line); }
   void clearReport() override { oldestFirst_.clear(); }
   void progress(Gauge, int) override {}
   void pause(int) override {}
-  std::vector<std::string> newestFirst() const { return {oldestFirst_.rbegin(), oldestFirst_.rend()}; }
+  std::vector<std::string> newestFirst() const {
+    return {oldestFirst_.rbegin(), oldestFirst_.rend()};
+  }
 
  private:
   UserInterface& terminal_;
@@ -48,7 +52,8 @@ std::optional<std::string> CheckSettings(BatchRequest& request) {
   if (ga.maxCostText.empty()) {
     const ScenarioInputs& in = request.model.inputs;
     ga.settings.MaxCost = 4 * in.FullTimeCost * in.MeanDemand / in.ServiceRate;
-  } else if (auto refusal = EntryRefusal(MaxCostEditExit(ga.maxCostText, ga.settings, request.model))) {
+  } else if (auto refusal =
+                 EntryRefusal(MaxCostEditExit(ga.maxCostText, ga.settings, request.model))) {
     return "--max-cost " + ga.maxCostText + ": " + *refusal;
   }
   if (ga.settings.twoObjectives() &&
@@ -60,7 +65,8 @@ std::optional<std::string> CheckSettings(BatchRequest& request) {
 void CollectNonInferior(const GAState& state, std::int32_t size, GABatchResult& result) {
   for (std::int32_t m = 1; m <= size; ++m)
     if (state.population[m].NonInferior)
-      result.nonInferior.emplace_back(state.population[m].Objective1, state.population[m].Objective2);
+      result.nonInferior.emplace_back(state.population[m].Objective1,
+                                      state.population[m].Objective2);
   std::sort(result.nonInferior.begin(), result.nonInferior.end());
 }
 

@@ -16,7 +16,7 @@ namespace morvane::batch {
 
 struct GABatchResult {
   RunResult run;
-  GASolution best;            // the installed plan
+  GASolution best;  // the installed plan
   std::int64_t evaluations = 0;
   bool twoObjectives = false;
   std::vector<std::pair<Real, Real>> nonInferior;  // (Objective1, Objective2), ascending

@@ -90,10 +90,14 @@ OptionGroup GAOptions() {
                   Number2ImportEditExit),
           Setting("--carry", "N", "plans carried over, 0 to population - 2 (default 5)",
                   CarryOverEditExit),
-          Setting("--bias", "X", "bias toward full time, -1 to 2 (default 0.9)", BiasEditExit),
+          Setting("--bias", "X", "bias toward full time, -1 to 2 (default 0.9)",
+                  [](const std::string& text, GASettings& settings) {
+                    return BiasEditExit(text, settings);
+                  }),
           StartInterval(),
           Objective("--objective", "cost|maxpwait|minutes", &GASettings::FirstObjectiveIndex),
-          Objective("--objective2", "none|cost|maxpwait|minutes", &GASettings::SecondObjectiveIndex),
+          Objective("--objective2", "none|cost|maxpwait|minutes",
+                    &GASettings::SecondObjectiveIndex),
           Flag("--improve-best", "improve the best plan of every generation",
                [](GARequest& ga) { SetImproveBest(ga.settings, true); }),
           Flag("--improve-carry", "improve the carried-over plans too (implies --improve-best)",

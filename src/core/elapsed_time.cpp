@@ -12,7 +12,8 @@ TimeStamp CurrentTimeStamp() {
   std::tm local{};
   localtime_r(&seconds, &local);
   const auto ms = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
-  const year_month_day date{year{local.tm_year + 1900}, month{static_cast<unsigned>(local.tm_mon + 1)},
+  const year_month_day date{year{local.tm_year + 1900},
+                            month{static_cast<unsigned>(local.tm_mon + 1)},
                             day{static_cast<unsigned>(local.tm_mday)}};
   return {sys_days{date}.time_since_epoch().count(),
           (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) * 1000LL + ms};

@@ -56,8 +56,8 @@ bool evaluate_chromosome(Model& model, const GASettings& settings, std::int32_t 
 }
 
 bool EvaluateInRun(GAContext& context, GASolution& plan) {
-  const bool feasible = evaluate_chromosome(context.model, context.settings,
-                                            context.state.GAStates, plan, context.ui);
+  const bool feasible = evaluate_chromosome(context.model, context.settings, context.state.GAStates,
+                                            plan, context.ui);
   if (feasible) ++context.state.Evaluations;
   return feasible;
 }

@@ -54,9 +54,12 @@ GenerationPlot PlotGeneration(std::int32_t generation, const Population& populat
   const std::int32_t last = std::max(populationSize, actualCarryOver + actualImport);
   for (std::int32_t i = 1; i <= last; ++i) {
     const double x = static_cast<double>(population[i].Objective1);
-    if (i <= actualCarryOver) plot.carryover.push_back(x);
-    else if (i <= actualCarryOver + actualImport) plot.import.push_back(x);
-    else plot.crossover.push_back(x);
+    if (i <= actualCarryOver)
+      plot.carryover.push_back(x);
+    else if (i <= actualCarryOver + actualImport)
+      plot.import.push_back(x);
+    else
+      plot.crossover.push_back(x);
   }
   ranges.best.add(plot.best);
   ranges.noChange.add(noChange);

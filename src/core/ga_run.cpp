@@ -115,8 +115,8 @@ class GARun {
   // 17.1-17.11; false when the generation could not be completed.
   bool generation() {
     ++s_.GenerationCount;
-    for (const std::string& line :
-         {std::string(), std::string(44, '-'), std::string(), "Gen " + std::to_string(s_.GenerationCount), std::string()})
+    for (const std::string& line : {std::string(), std::string(44, '-'), std::string(),
+                                    "Gen " + std::to_string(s_.GenerationCount), std::string()})
       report(line);
     c_.ui.pause(1);
     const BestMember going = BestOfPopulation(s_.population, settings_.PopulationSize);
@@ -143,8 +143,8 @@ class GARun {
   void countProgress(Real bestNew) {
     const bool improved = bestNew < bestSoFar_;
     const TradeoffFigures& set = s_.tradeoff;
-    const bool setChanged =
-        twoObjectives() && !(set.NonInferiorArea == lastArea_ && set.NonInferiorCount == lastCount_);
+    const bool setChanged = twoObjectives() && !(set.NonInferiorArea == lastArea_ &&
+                                                 set.NonInferiorCount == lastCount_);
     if (twoObjectives()) {
       report("");
       report("NonInferior Area = " + number(set.NonInferiorArea, 15, 3) +
@@ -167,10 +167,9 @@ class GARun {
   }
 
   void plot(Real best) {
-    c_.observer.generationPlotted(PlotGeneration(s_.GenerationCount, s_.population,
-                                                 settings_.PopulationSize, s_.ActualCarryOver,
-                                                 s_.ActualImport, best, s_.GAGenNoChange,
-                                                 s_.progress));
+    c_.observer.generationPlotted(
+        PlotGeneration(s_.GenerationCount, s_.population, settings_.PopulationSize,
+                       s_.ActualCarryOver, s_.ActualImport, best, s_.GAGenNoChange, s_.progress));
   }
 
   // 18.-25.
@@ -188,9 +187,13 @@ class GARun {
     report("Elapsed execution time = " + number(seconds, 12, 3) + " seconds");
     report("");
     report("");
-    report(stopped() ? "GA STOPPED AT USER REQUEST" : endedEarly_ ? "GA ENDED EARLY" : "GA FINISHED");
+    report(stopped()     ? "GA STOPPED AT USER REQUEST"
+           : endedEarly_ ? "GA ENDED EARLY"
+                         : "GA FINISHED");
     if (twoObjectives()) ShowMOGraph(c_, s_.population, s_.ActualCarryOver);
-    const RunEnd end = stopped() ? RunEnd::Stopped : endedEarly_ ? RunEnd::EndedEarly : RunEnd::Finished;
+    const RunEnd end = stopped()     ? RunEnd::Stopped
+                       : endedEarly_ ? RunEnd::EndedEarly
+                                     : RunEnd::Finished;
     return {end, s_.GenerationCount, seconds, b};
   }
 
@@ -232,8 +235,9 @@ class GARun {
 std::optional<std::string> RunRefusal(const Model& model) {
   if (auto refusal = ComputationRefusal(model)) return refusal;
   if (model.inputs.PartTimeCost <= 0)
-    return std::string("A part-time cost of 0 lets a random plan take on part-timers without "
-                       "end.\rGive part-time employees a cost above 0 before running the GA.");
+    return std::string(
+        "A part-time cost of 0 lets a random plan take on part-timers without "
+        "end.\rGive part-time employees a cost above 0 before running the GA.");
   return std::nullopt;
 }
 

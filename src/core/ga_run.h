@@ -13,20 +13,20 @@
 namespace morvane {
 
 enum class RunEnd {
-  Declined,  // the planner answered No to the low maximum cost warning
-  Refused,   // the scenario or the costs cannot be optimised (a message said why)
-  Failed,    // no feasible initial population could be made (a message said why)
-  Finished,  // a limit was reached
-  Stopped,   // StopRequested
-  EndedEarly // a generation could not be completed (a message said why); the last
-             // complete one was installed
+  Declined,   // the planner answered No to the low maximum cost warning
+  Refused,    // the scenario or the costs cannot be optimised (a message said why)
+  Failed,     // no feasible initial population could be made (a message said why)
+  Finished,   // a limit was reached
+  Stopped,    // StopRequested
+  EndedEarly  // a generation could not be completed (a message said why); the last
+              // complete one was installed
 };
 
 struct RunResult {
   RunEnd end = RunEnd::Finished;
   std::int32_t generations = 0;  // GenerationCount at the end
   double seconds = 0;
-  BestMember best;               // the installed plan's member and Objective1
+  BestMember best;  // the installed plan's member and Objective1
 };
 
 // DoGAClick without its window: the caller disables and enables its controls

@@ -5,9 +5,12 @@ namespace {
 
 std::string ObjectivePart(const GASolution& plan, std::int32_t item, const NumberLocale& locale) {
   switch (item) {
-    case 0: return CurrencyText(plan.TotalCost, 15, 2, locale);
-    case 1: return NumberText(plan.MaxPWait, 6, 4, locale);
-    default: return NumberText(plan.MinutesOverLimit, 7, 1, locale);
+    case 0:
+      return CurrencyText(plan.TotalCost, 15, 2, locale);
+    case 1:
+      return NumberText(plan.MaxPWait, 6, 4, locale);
+    default:
+      return NumberText(plan.MinutesOverLimit, 7, 1, locale);
   }
 }
 
@@ -15,10 +18,14 @@ std::string ObjectivePart(const GASolution& plan, std::int32_t item, const Numbe
 
 const char* OriginText(PlanOrigin origin) {
   switch (origin) {
-    case PlanOrigin::Random: return "Random";
-    case PlanOrigin::Carry: return "Carry";
-    case PlanOrigin::Cross: return "Cross";
-    default: return "";
+    case PlanOrigin::Random:
+      return "Random";
+    case PlanOrigin::Carry:
+      return "Carry";
+    case PlanOrigin::Cross:
+      return "Cross";
+    default:
+      return "";
   }
 }
 
@@ -41,10 +48,14 @@ bool IsUniquePlan(std::int32_t n, const Population& population, const GASolution
 
 Real ObjectiveValue(const GASolution& plan, std::int32_t item) {
   switch (item) {
-    case 0: return plan.TotalCost;
-    case 1: return plan.MaxPWait;
-    case 2: return plan.MinutesOverLimit;
-    default: return 0;
+    case 0:
+      return plan.TotalCost;
+    case 1:
+      return plan.MaxPWait;
+    case 2:
+      return plan.MinutesOverLimit;
+    default:
+      return 0;
   }
 }
 

@@ -20,22 +20,22 @@ const char* OriginText(PlanOrigin origin);  // "", "Random", "Carry", "Cross"
 
 // A plain record, copied whole by assignment.
 struct GASolution {
-  Real PersonHours = 0;        // person-hours in the system over the day
-  std::int32_t StatesUsed = 0; // MaxStates as the solver left it for this plan
+  Real PersonHours = 0;         // person-hours in the system over the day
+  std::int32_t StatesUsed = 0;  // MaxStates as the solver left it for this plan
   std::int32_t NumFullTime = 0;
   std::int32_t NumPartTime = 0;
-  Real MinutesOverLimit = 0;   // minutes with P(wait) above CriticalPWait
+  Real MinutesOverLimit = 0;  // minutes with P(wait) above CriticalPWait
   Real MaxPWait = 0;
-  Real TotalCost = 0;          // PersonHours * DelayCost + LaborCost
-  Real Objective2 = 0;         // 0 when the second objective is "None"
-  Real TradeoffDistance = 0;   // written only by the tradeoff classification
+  Real TotalCost = 0;         // PersonHours * DelayCost + LaborCost
+  Real Objective2 = 0;        // 0 when the second objective is "None"
+  Real TradeoffDistance = 0;  // written only by the tradeoff classification
   Real Objective1 = 0;
   // Starts per period p = 15p minutes. (Every routine that makes plans leaves a
   // 97th entry at 0, so plans hold the 96 periods only.)
   PeriodCounts PartTimeStarts{};
   PeriodCounts FullTimeStarts{};
-  bool Improved = false;       // has been through local improvement
-  bool Supported = false;      // supported non-inferior plan
+  bool Improved = false;   // has been through local improvement
+  bool Supported = false;  // supported non-inferior plan
   bool NonInferior = false;
   PlanOrigin Origin = PlanOrigin::None;
 };

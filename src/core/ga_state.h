@@ -35,8 +35,8 @@ struct GAState {
   std::int32_t GenerationCount = 0;
   std::int32_t GAGenNoChange = 0;
   bool FullTimeCheaper = false;
-  TradeoffFigures tradeoff;  // of the last ShowMOGraph
-  ProgressRanges progress;   // of the progress chart's lines
+  TradeoffFigures tradeoff;      // of the last ShowMOGraph
+  ProgressRanges progress;       // of the progress chart's lines
   std::int64_t Evaluations = 0;  // plans the queue engine scored in the last run
   std::function<TimeStamp()> clock = CurrentTimeStamp;  // tests may fix the time
   // Set by "&STOP GA" or "&Stop Imp" (from any thread); the run tests it between plans.

@@ -119,8 +119,7 @@ class GenerationStep {
         return "Every random plan made for slot " + std::to_string(i) + " in " +
                std::to_string(kMaxSlotAttempts) +
                " tries duplicated another plan.\rThe run ends with the last complete generation.";
-      if (!generate_random_solution(c_, slot))
-        return NoFeasiblePlanMessage(settings_, c_.locale);
+      if (!generate_random_solution(c_, slot)) return NoFeasiblePlanMessage(settings_, c_.locale);
       if (IsUniquePlan(i, s_.nextPopulation, slot)) break;
     }
     plan(head(i, valueOf(slot)) + "   Random" + hours(slot));
@@ -168,8 +167,8 @@ class GenerationStep {
                     settings_.MaxCost, s_.random);
     const bool feasible = EvaluateInRun(c_, child);
     const std::string tail = "    Cross   M = " + std::to_string(parents.mother) + "(" +
-                             CurrencyText(mother.Objective1, 15, 2, c_.locale) + ")  F = " +
-                             std::to_string(parents.father) + "(" +
+                             CurrencyText(mother.Objective1, 15, 2, c_.locale) +
+                             ")  F = " + std::to_string(parents.father) + "(" +
                              CurrencyText(father.Objective1, 15, 2, c_.locale) + ")" + hours(child);
     if (!feasible) {
       report(head(slot, "  INFEASIBLE  ") + tail);
@@ -199,8 +198,8 @@ class GenerationStep {
 }  // namespace
 
 BlockSizes TwoObjectiveBlocks(std::int32_t nonInferior, std::int32_t maxOnTradeoff,
-                              std::int32_t importPerGeneration,
-                              std::int32_t crossoverPerGeneration, std::int32_t populationSize) {
+                              std::int32_t importPerGeneration, std::int32_t crossoverPerGeneration,
+                              std::int32_t populationSize) {
   BlockSizes blocks;
   blocks.maxOnTradeoff = std::max(maxOnTradeoff, nonInferior);
   const std::int32_t c = 2 * blocks.maxOnTradeoff;

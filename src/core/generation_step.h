@@ -25,8 +25,8 @@ struct BlockSizes {
   std::int32_t maxOnTradeoff = 0;
 };
 BlockSizes TwoObjectiveBlocks(std::int32_t nonInferior, std::int32_t maxOnTradeoff,
-                              std::int32_t importPerGeneration,
-                              std::int32_t crossoverPerGeneration, std::int32_t populationSize);
+                              std::int32_t importPerGeneration, std::int32_t crossoverPerGeneration,
+                              std::int32_t populationSize);
 
 // Generate_new_generation: fills state.nextPopulation members 1..PopulationSize
 // (PopulationSize may grow with two objectives) and reports every plan.

@@ -15,8 +15,8 @@ inline const std::string kHistoryErrorMessage = "Error in SaveTextButtonClick";
 // Writes `lines` (top line first) to `path`, moving `gauge` (percent) from 0 to
 // 100 every 20 lines, then shows "File saved as <path>"; any error shows
 // kHistoryErrorMessage instead. Returns whether the file was written.
-bool SaveHistory(const std::string& path, const std::vector<std::string>& lines,
-                 UserInterface& ui, const std::function<void(int)>& gauge);
+bool SaveHistory(const std::string& path, const std::vector<std::string>& lines, UserInterface& ui,
+                 const std::function<void(int)>& gauge);
 
 // The gauge after line k of `count` lines: 100 * k / (count - 1), rounded; a
 // report of one line is complete at once (100).

@@ -81,8 +81,7 @@ class Improver {
       PeriodCounts& starts = StartsOf(working_, pass.type);
       ++starts[target];
       --starts[p];
-      if (EvaluateInRun(c_, working_) &&
-          working_.Objective1 < best_) {
+      if (EvaluateInRun(c_, working_) && working_.Objective1 < best_) {
         best_ = working_.Objective1;
         improved = true;
         status(ObjectiveText(working_, c_.settings, c_.locale), true);
@@ -111,7 +110,8 @@ class Improver {
         c_.ui.reportLine("Swapping two part timers starting in periods " + std::to_string(p) +
                          " and " + std::to_string(*q));
         c_.ui.reportLine("      for one full timer starting in period  " + std::to_string(p));
-        c_.ui.reportLine("      at a labor cost savings of " + CurrencyText(saving, 10, 2, c_.locale));
+        c_.ui.reportLine("      at a labor cost savings of " +
+                         CurrencyText(saving, 10, 2, c_.locale));
         // The labour saving is known exactly; the plan's evaluation at the end replaces it.
         working_.Objective1 -= saving;
         c_.ui.pause(1);

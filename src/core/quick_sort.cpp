@@ -18,7 +18,8 @@ std::uint16_t Mean(std::uint16_t a, std::uint16_t b) {
 }
 std::int32_t Mean(std::int32_t a, std::int32_t b) {
   const std::int64_t sum = std::int64_t{a} + b;
-  if (sum < std::numeric_limits<std::int32_t>::min() || sum > std::numeric_limits<std::int32_t>::max())
+  if (sum < std::numeric_limits<std::int32_t>::min() ||
+      sum > std::numeric_limits<std::int32_t>::max())
     throw std::overflow_error("QuickSort: the sum of two integer keys overflows 32 bits");
   return static_cast<std::int32_t>(sum / 2);  // truncates toward zero
 }
@@ -81,13 +82,25 @@ bool QuickSort(int lo, int hi, const void* keys, char kind, SortIndex& index, Us
   if (hi < lo) return true;
   Prepare(lo, hi, index);
   switch (std::toupper(static_cast<unsigned char>(kind))) {
-    case 'B': QuickAs<std::uint8_t>(lo, hi, keys, index); return true;
-    case 'W': QuickAs<std::uint16_t>(lo, hi, keys, index); return true;
+    case 'B':
+      QuickAs<std::uint8_t>(lo, hi, keys, index);
+      return true;
+    case 'W':
+      QuickAs<std::uint16_t>(lo, hi, keys, index);
+      return true;
     case 'I':
-    case 'L': QuickAs<std::int32_t>(lo, hi, keys, index); return true;
-    case 'R': QuickAs<double>(lo, hi, keys, index); return true;
-    case 'E': QuickAs<Real>(lo, hi, keys, index); return true;
-    case 'S': Shell(lo, hi, static_cast<const ShortString*>(keys), index); return true;
+    case 'L':
+      QuickAs<std::int32_t>(lo, hi, keys, index);
+      return true;
+    case 'R':
+      QuickAs<double>(lo, hi, keys, index);
+      return true;
+    case 'E':
+      QuickAs<Real>(lo, hi, keys, index);
+      return true;
+    case 'S':
+      Shell(lo, hi, static_cast<const ShortString*>(keys), index);
+      return true;
     default:
       ui.message(MessageKind::Information, kFatalSortMessage);
       return false;

@@ -56,8 +56,9 @@ bool generate_random_solution(GAContext& context, GASolution& plan) {
 }
 
 std::string NoFeasiblePlanMessage(const GASettings& settings, const NumberLocale& locale) {
-  return "No random plan within the maximum cost of " + CurrencyText(settings.MaxCost, 12, 2, locale) +
-         " passed the capacity test in " + std::to_string(kMaxRandomPlanTries) +
+  return "No random plan within the maximum cost of " +
+         CurrencyText(settings.MaxCost, 12, 2, locale) + " passed the capacity test in " +
+         std::to_string(kMaxRandomPlanTries) +
          " tries.\rRaise the maximum cost, or check the duty schedules and costs.";
 }
 

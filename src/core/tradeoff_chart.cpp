@@ -17,8 +17,10 @@ TradeoffPoint PointOf(const Population& population, std::int32_t m) {
 void FillSeries(const Population& population, std::int32_t n, TradeoffChart& chart) {
   for (std::int32_t m = 1; m <= n; ++m) {
     const GASolution& member = population[m];
-    if (!member.NonInferior) chart.Inferior.push_back(PointOf(population, m));
-    else if (!member.Supported) chart.NonInferior.push_back(PointOf(population, m));
+    if (!member.NonInferior)
+      chart.Inferior.push_back(PointOf(population, m));
+    else if (!member.Supported)
+      chart.NonInferior.push_back(PointOf(population, m));
   }
   for (std::int32_t m = 1; m <= n; ++m)
     if (population[m].Supported) chart.Supported.push_back(PointOf(population, m));
@@ -30,12 +32,15 @@ void FillSeries(const Population& population, std::int32_t n, TradeoffChart& cha
 std::string ClickLine(std::int32_t item, double value, Real criticalPWait,
                       const NumberLocale& locale) {
   switch (item) {
-    case 0: return "Total cost = " + CurrencyText(value, 12, 3, locale);
-    case 1: return "Max P(Wait) = " + NumberText(value, 5, 3, locale);
+    case 0:
+      return "Total cost = " + CurrencyText(value, 12, 3, locale);
+    case 1:
+      return "Max P(Wait) = " + NumberText(value, 5, 3, locale);
     case 2:
       return "Time P(Wait)>" + NumberText(criticalPWait, 5, 3, locale) + " = " +
              NumberText(value, 6, 1, locale);
-    default: return "";
+    default:
+      return "";
   }
 }
 
@@ -53,10 +58,14 @@ std::int32_t Employees(const PeriodCounts& starts) {
 std::optional<std::string> TradeoffAxisTitle(std::int32_t item, Real criticalPWait,
                                              const NumberLocale& locale) {
   switch (item) {
-    case 0: return "Total Cost";
-    case 1: return "Max P(wait)";
-    case 2: return "Time P(wait) > " + NumberText(criticalPWait, 5, 3, locale);
-    default: return std::nullopt;
+    case 0:
+      return "Total Cost";
+    case 1:
+      return "Max P(wait)";
+    case 2:
+      return "Time P(wait) > " + NumberText(criticalPWait, 5, 3, locale);
+    default:
+      return std::nullopt;
   }
 }
 
@@ -75,8 +84,8 @@ void ShowMOGraph(GAContext& context, Population& population, std::int32_t carryO
   FillSeries(population, n, chart);
   chart.TitleLine1 = "Tradeoff Curve (Gen/no change = " + std::to_string(state.GenerationCount) +
                      "/" + std::to_string(state.GAGenNoChange) + ")";
-  chart.TitleLine2 = "# Supported/NonInferior = " + std::to_string(figures.SupportedCount) +
-                     " / " + std::to_string(figures.NonInferiorCount - figures.SupportedCount);
+  chart.TitleLine2 = "# Supported/NonInferior = " + std::to_string(figures.SupportedCount) + " / " +
+                     std::to_string(figures.NonInferiorCount - figures.SupportedCount);
   if (carryOverCount > 0)
     for (const std::int32_t m : NearestToTradeoff(population, n, carryOverCount))
       chart.CarryOver.push_back(PointOf(population, m));

@@ -15,7 +15,7 @@ namespace morvane {
 struct TradeoffFigures {
   std::int32_t NonInferiorCount = 0;  // supported ones included
   std::int32_t SupportedCount = 0;
-  Real NonInferiorArea = 0;           // sum of X * Y over the non-inferior members
+  Real NonInferiorArea = 0;  // sum of X * Y over the non-inferior members
 };
 
 // Writes TradeoffDistance, NonInferior and Supported into members 1..n and

@@ -20,11 +20,11 @@ class GABatchTest : public ::testing::Test {
  protected:
   std::optional<std::string> parse(std::vector<std::string> arguments) {
     // Low demand served slowly: a 10-minute step stays stable and runs are quick.
-    const std::vector<std::string> quick{"--mean-demand", "2",   "--amplitude",      "1",
-                                         "--service-rate", "0.5", "--time-step",      "600",
-                                         "--max-iterations", "3", "--population",     "5",
-                                         "--carry",        "1",   "--import",         "1",
-                                         "--generations",  "2",   "--no-improve-last", "--ga"};
+    const std::vector<std::string> quick{"--mean-demand",    "2",   "--amplitude",       "1",
+                                         "--service-rate",   "0.5", "--time-step",       "600",
+                                         "--max-iterations", "3",   "--population",      "5",
+                                         "--carry",          "1",   "--import",          "1",
+                                         "--generations",    "2",   "--no-improve-last", "--ga"};
     arguments.insert(arguments.begin(), quick.begin(), quick.end());
     return ParseArguments(arguments, BatchOptionGroups(), *request);
   }
@@ -36,9 +36,10 @@ class GABatchTest : public ::testing::Test {
 };
 
 TEST_F(GABatchTest, OptionsReachTheSettingsWithinTheirRanges) {
-  ASSERT_EQ(parse({"--seed", "-7", "--no-change", "1", "--bias", "-1", "--start-interval", "8",
-                   "--objective", "minutes", "--objective2", "cost", "--improve-carry", "--no-swap"}),
-            std::nullopt);
+  ASSERT_EQ(
+      parse({"--seed", "-7", "--no-change", "1", "--bias", "-1", "--start-interval", "8",
+             "--objective", "minutes", "--objective2", "cost", "--improve-carry", "--no-swap"}),
+      std::nullopt);
   const GASettings& s = request->ga.settings;
   EXPECT_TRUE(request->ga.run);
   EXPECT_EQ(s.RandomSeed, -7);
@@ -52,7 +53,8 @@ TEST_F(GABatchTest, OptionsReachTheSettingsWithinTheirRanges) {
   EXPECT_EQ(parse({"--carry", "4"}), "--carry 4: Invalid Parameter Value.  Must have 0 <= X <= 3");
   EXPECT_EQ(parse({"--start-interval", "5"}),
             "--start-interval 5: must be one of 1, 2, 4, 6, 8, 12, 16, 24, 32, 48");
-  EXPECT_EQ(parse({"--objective", "none"}), "--objective none: must be one of cost|maxpwait|minutes");
+  EXPECT_EQ(parse({"--objective", "none"}),
+            "--objective none: must be one of cost|maxpwait|minutes");
   EXPECT_EQ(parse({"--population", "251"}),
             "--population 251: Invalid Parameter Value.  Must have 5 <= X <= 250");
 }

@@ -39,7 +39,7 @@ TEST(GACharts, ArrowsFollowTheBlocksAndImportsBeyondTheMembersAreDrawn) {
   EXPECT_EQ(plot.bottom.maximum, 600);
   const GenerationPlot next = PlotGeneration(5, *population, 5, 1, 1, 80, 0, ranges);
   EXPECT_EQ(next.crossover.size(), 3u);
-  EXPECT_EQ(next.left.minimum, 80);   // step 10 over the best values 80..100
+  EXPECT_EQ(next.left.minimum, 80);  // step 10 over the best values 80..100
   EXPECT_EQ(next.left.maximum, 100);
   EXPECT_EQ(next.right.maximum, 2);
 }

@@ -20,19 +20,25 @@ TEST(GARun, ARunReportsNewestFirstAndInstallsTheBestPlan) {
   const auto& r = s.ui.report;
   ASSERT_GT(r.size(), 30u);
   EXPECT_EQ(std::vector<std::string>(r.begin(), r.begin() + 5),
-            (std::vector<std::string>{"GA FINISHED", "", "", "Elapsed execution time = 0.000 seconds", ""}));
+            (std::vector<std::string>{"GA FINISHED", "", "",
+                                      "Elapsed execution time = 0.000 seconds", ""}));
   EXPECT_EQ(r[5], "Best cost = " + NumberText(result.best.value, 15, 2, kFixedLocale) +
                       "  Best Index = " + std::to_string(result.best.index));
-  EXPECT_TRUE(std::regex_match(r.back(), std::regex(R"(1   Val = \$[0-9,.]+   HRS Full/Part = [0-9,.]+   [0-9]+/[0-9]+   BEST)")))
+  EXPECT_TRUE(std::regex_match(
+      r.back(),
+      std::regex(R"(1   Val = \$[0-9,.]+   HRS Full/Part = [0-9,.]+   [0-9]+/[0-9]+   BEST)")))
       << r.back();
   EXPECT_TRUE(s.reportHas("Gen 2"));
   EXPECT_TRUE(s.reportHas(std::string(44, '-')));
-  EXPECT_TRUE(std::regex_match(r[7], std::regex(R"(Best = [0-9,]+\.[0-9]{2}    At Index = [1-5]   Gen\. w/out change = [0-9]+)")))
+  EXPECT_TRUE(std::regex_match(
+      r[7],
+      std::regex(R"(Best = [0-9,]+\.[0-9]{2}    At Index = [1-5]   Gen\. w/out change = [0-9]+)")))
       << r[7];
   // The best plan is in the grid and in the model, with every display on again.
   ASSERT_EQ(s.observer.chosen.size(), 1u);
   EXPECT_EQ(s.model.staffing.StartTimes[FullTime], s.observer.chosen[0].FullTimeStarts);
-  EXPECT_TRUE(s.model.flags.InteractiveMode && s.model.flags.DrawCharts && s.model.flags.ShowWarnings);
+  EXPECT_TRUE(s.model.flags.InteractiveMode && s.model.flags.DrawCharts &&
+              s.model.flags.ShowWarnings);
   EXPECT_EQ(s.observer.plots.size(), 3u);  // generations 0, 1 and 2
   EXPECT_GT(s.state->Evaluations, 10);
 }
@@ -118,11 +124,12 @@ TEST(GARun, TwoObjectivesTrackTheNonInferiorSet) {
   s.settings.SecondObjectiveIndex = 1;
   s.settings.MaxGenerations = 1;
   DoGAClick(s.context);
-  EXPECT_TRUE(s.reportHas("NonInferior Area = " +
-                          NumberText(s.state->tradeoff.NonInferiorArea, 15, 3, kFixedLocale) +
-                          "     Last area = " + NumberText(1e30L, 15, 3, kFixedLocale)));
-  EXPECT_TRUE(s.reportHas("NonInferior number = " + std::to_string(s.state->tradeoff.NonInferiorCount) +
-                          "     Last NonInferior Number = -1"));
+  EXPECT_TRUE(s.reportHas(
+      "NonInferior Area = " + NumberText(s.state->tradeoff.NonInferiorArea, 15, 3, kFixedLocale) +
+      "     Last area = " + NumberText(1e30L, 15, 3, kFixedLocale)));
+  EXPECT_TRUE(
+      s.reportHas("NonInferior number = " + std::to_string(s.state->tradeoff.NonInferiorCount) +
+                  "     Last NonInferior Number = -1"));
   EXPECT_TRUE(s.reportHas("Best_multi_obj = True    Current GAGenNoChange = 0"));
   EXPECT_TRUE(s.reportHas("==>    Revised GAGenNoChange = 0"));
   // Initial population, the generation, the end of the loop and the final chart.

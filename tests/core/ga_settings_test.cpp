@@ -33,7 +33,8 @@ TEST(GASettings, MaxCostIsCheckedAgainstMinCostAndRaisedToIt) {
   GASettings settings;
   EntryOutcome outcome = MaxCostEditExit("1000", settings, model);
   EXPECT_FALSE(outcome.stored);
-  EXPECT_EQ(outcome.warnings.at(0), "Invalid Parameter Value.  Must have 1625.00 <= X <= 1625000.00");
+  EXPECT_EQ(outcome.warnings.at(0),
+            "Invalid Parameter Value.  Must have 1625.00 <= X <= 1625000.00");
   EXPECT_EQ(settings.MaxCost, 1625);  // 0 at program start, raised to MinCost
   EXPECT_TRUE(MaxCostEditExit("3000", settings, model).stored);
   EXPECT_EQ(settings.MaxCost, 3000);

@@ -40,11 +40,12 @@ TEST(GenerationStep, OneObjectiveReportAndBlocks) {
   EXPECT_EQ(r[n - 2], "");
   const std::string money = R"(\$[0-9,]+\.[0-9]{2})";
   const std::string hours = R"(   HRS Full/Part = [0-9,]+\.[0-9]{5}   [0-9]+/[0-9]+)";
-  EXPECT_TRUE(std::regex_match(r[n - 3], std::regex("I = 1   Val = " + money +
-                                                    "   Elite       NOT IMPROVED" + hours +
-                                                    "   States = 100")))
+  EXPECT_TRUE(std::regex_match(
+      r[n - 3], std::regex("I = 1   Val = " + money + "   Elite       NOT IMPROVED" + hours +
+                           "   States = 100")))
       << r[n - 3];
-  EXPECT_TRUE(std::regex_match(r[n - 4], std::regex("I = 2   Val = " + money + "   Random" + hours)))
+  EXPECT_TRUE(
+      std::regex_match(r[n - 4], std::regex("I = 2   Val = " + money + "   Random" + hours)))
       << r[n - 4];
   const std::regex cross("I = [345]   Val = " + money + "    Cross   M = [1-5]\\(" + money +
                          "\\)  F = [1-5]\\(" + money + "\\)" + hours);
@@ -79,8 +80,9 @@ TEST(GenerationStep, TwoObjectivesWithThreeNonInferiorPlansGrowTo26) {
   EXPECT_TRUE(s.reportHas(std::string(48, '-')));
   const Population& next = s.state->nextPopulation;
   for (int i = 1; i <= 26; ++i)
-    EXPECT_EQ(next[i].Origin, i <= 6 ? PlanOrigin::Carry : i <= 10 ? PlanOrigin::Random
-                                                                    : PlanOrigin::Cross);
+    EXPECT_EQ(next[i].Origin, i <= 6    ? PlanOrigin::Carry
+                              : i <= 10 ? PlanOrigin::Random
+                                        : PlanOrigin::Cross);
 }
 
 TEST(GenerationStep, CarrySlotsBeyondTheRankedMembersGetRandomPlans) {

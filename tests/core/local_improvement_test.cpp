@@ -23,9 +23,9 @@ TEST(PartTimeSwap, DefaultTemplatesCoverPartTimersTwelveToTwentyPeriodsApart) {
 
 TEST(PartTimeSwap, WithoutWrappingLateShiftsStopAtMidnight) {
   StaffingState staffing;
-  EXPECT_TRUE(SwapCovers(staffing, 80, 92));  // both wrap into the early periods
-  staffing.FullTimeWraps = false;             // the full shift ends at midnight,
-  EXPECT_FALSE(SwapCovers(staffing, 80, 92)); // the second part shift does not
+  EXPECT_TRUE(SwapCovers(staffing, 80, 92));   // both wrap into the early periods
+  staffing.FullTimeWraps = false;              // the full shift ends at midnight,
+  EXPECT_FALSE(SwapCovers(staffing, 80, 92));  // the second part shift does not
   staffing.PartTimeWraps = false;
   EXPECT_TRUE(SwapCovers(staffing, 80, 92));
   GASolution plan;
@@ -85,7 +85,8 @@ TEST(LocalImprovement, AStalledCycleSwapsTwoPartTimersForOneFullTimer) {
   EXPECT_EQ(plan.NumPartTime, 0);
   EXPECT_EQ(plan.Objective1, 0);  // the swap's saving of 15 was replaced by the evaluation
   // The second cycle starts from the swapped plan; the report shows minutes, not Objective1.
-  EXPECT_TRUE(std::regex_match(s.ui.report[1], std::regex("WORKING ON SOL\\. 1 WITH 1 CYCLES .* 15/0")))
+  EXPECT_TRUE(
+      std::regex_match(s.ui.report[1], std::regex("WORKING ON SOL\\. 1 WITH 1 CYCLES .* 15/0")))
       << s.ui.report[1];
 }
 

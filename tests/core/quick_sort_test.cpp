@@ -48,9 +48,11 @@ void CheckRandomKeys(char kind, Draw draw) {
 TEST(QuickSort, EveryNumericKindAgreesWithStdSortOnRandomKeys) {
   CheckRandomKeys<std::uint8_t>('B', [](auto& e) { return static_cast<std::uint8_t>(e()); });
   CheckRandomKeys<std::uint16_t>('W', [](auto& e) { return static_cast<std::uint16_t>(e()); });
-  CheckRandomKeys<std::int32_t>('I', [](auto& e) { return static_cast<std::int32_t>(e() % 2001) - 1000; });
+  CheckRandomKeys<std::int32_t>(
+      'I', [](auto& e) { return static_cast<std::int32_t>(e() % 2001) - 1000; });
   CheckRandomKeys<std::int32_t>('L', [](auto& e) { return static_cast<std::int32_t>(e() % 7); });
-  CheckRandomKeys<double>('R', [](auto& e) { return std::uniform_real_distribution<double>(-5, 5)(e); });
+  CheckRandomKeys<double>('R',
+                          [](auto& e) { return std::uniform_real_distribution<double>(-5, 5)(e); });
   CheckRandomKeys<Real>('E', [](auto& e) { return static_cast<Real>(e() % 50) / 3; });
   CheckRandomKeys<Real>('e', [](auto& e) { return static_cast<Real>(e()); });
 }

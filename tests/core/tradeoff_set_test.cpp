@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-
 #include <utility>
 #include <vector>
 
@@ -121,8 +120,8 @@ TEST(TradeoffSet, AClickFindsThePlanOrSaysItIsGone) {
   (*population)[1].NonInferior = true;
   GASettings settings;
   settings.SecondObjectiveIndex = 1;
-  const TradeoffClick found =
-      MultiObjectiveChartClickSeries(*population, 1, 2000.50005, 0.25, settings, 0.2L, kFixedLocale);
+  const TradeoffClick found = MultiObjectiveChartClickSeries(*population, 1, 2000.50005, 0.25,
+                                                             settings, 0.2L, kFixedLocale);
   EXPECT_EQ(found.member, 1);
   EXPECT_EQ(found.text,
             "Total cost = $2,000.500\rMax P(Wait) = 0.250\rNonInferior\r14 Full time and 2 Part "
