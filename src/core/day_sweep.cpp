@@ -128,7 +128,7 @@ DaySweepResult SweepDay(StepResults& steps, Real serviceRate, std::int32_t timeS
     const Real lambdaEnd = steps.StepArrivalRate[k];
     const std::int32_t serversStart = steps.StepServers[k - 1];
     const Stage start{lambdaStart, serversStart, serviceRate, halfStep, maxStates};
-    const Stage middle{(lambdaStart + lambdaEnd) / 2, steps.StepServers[k], serviceRate, halfStep,
+    const Stage middle{(lambdaStart + lambdaEnd) / 2, serversStart, serviceRate, halfStep,
                        maxStates};
     const Stage end{lambdaEnd, steps.StepServers[k], serviceRate, halfStep, maxStates};
     const Real total = RungeKuttaStep(&steps.TimeDepVectors[k - 1][0], start, middle, end, work,
