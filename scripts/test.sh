@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Morvane with its tests and runs every test;
-# then builds the core tests with AddressSanitizer and UndefinedBehaviorSanitizer
+# then builds the core and batch tests with AddressSanitizer and UndefinedBehaviorSanitizer
 # and runs them too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,5 +11,5 @@ cmake --build build -j"$jobs"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMORVANE_SANITIZE=ON \
   -DMORVANE_BUILD_APP=OFF -DMORVANE_BUILD_BENCH=OFF >/dev/null
-cmake --build build-sanitize -j"$jobs" --target core_tests
-(cd build-sanitize && ctest --output-on-failure -j"$jobs" -R '^core_tests|^[A-Z]' )
+cmake --build build-sanitize -j"$jobs" --target core_tests batch_tests
+(cd build-sanitize && ctest --output-on-failure -j"$jobs")
