@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+if grep -rn '#include <Q' src/core; then echo "src/core must not use Qt" >&2; exit 1; fi
 jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$jobs"
