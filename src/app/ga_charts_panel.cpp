@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "app/chart_panel.h"
 #include "app/chart_printing.h"
@@ -18,6 +19,24 @@ constexpr double kHeadShare = 0.006;  // of the axis span, each side of an arrow
 constexpr double kGAChartTop = 1.25;
 constexpr int kArrowWidth = 2;
 constexpr int kLineWidth = 2;
+
+// Fixed limits with a tick every `step` (a power of ten) from the minimum,
+// labelled with as many decimals as the step needs ("#,##0." for whole steps),
+// so that no two labels read alike.
+void SetLimits(ChartPanel& chart, QValueAxis* axis, double minimum, double maximum, double step) {
+  chart.setAxisLimits(axis, minimum, maximum);
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setTickAnchor(minimum);
+  axis->setTickInterval(step);
+  const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
+  axis->setLabelFormat(QString("%.%1f").arg(decimals));
+}
+
+// The limits the run computed, a tick at every step of their rounding.
+void SetLimits(ChartPanel& chart, QValueAxis* axis, const morvane::AxisLimits& limits) {
+  SetLimits(chart, axis, limits.minimum, limits.maximum,
+            morvane::NiceStep(limits.maximum - limits.minimum));
+}
 
 }  // namespace
 
@@ -82,16 +101,14 @@ void GAChartsPanel::buildGAChart() {
 
 void GAChartsPanel::buildProgressChart() {
   ProgressChart = new ChartPanel("ProgressChart", "Algorithm Progress", this);
-  QValueAxis* generation = ProgressChart->addAxis(Qt::AlignBottom, "Generation");
+  generation_ = ProgressChart->addAxis(Qt::AlignBottom, "Generation");
   progressLeft_ = ProgressChart->addAxis(Qt::AlignLeft, "Ojbective Function Value");
   progressRight_ = ProgressChart->addAxis(Qt::AlignRight, "Generations w/out change");
-  // "#,##0.": whole numbers with the system's thousands separators.
-  progressLeft_->setLabelFormat("%.0f");
-  ProgressChart->chart()->setLocalizeNumbers(true);
+  ProgressChart->chart()->setLocalizeNumbers(true);  // the system's thousands separators
   objectiveValue_ =
-      ProgressChart->addSeries("Objective Value", Qt::red, kLineWidth, generation, progressLeft_);
+      ProgressChart->addSeries("Objective Value", Qt::red, kLineWidth, generation_, progressLeft_);
   noChange_ =
-      ProgressChart->addSeries("Gen. no change", Qt::darkBlue, kLineWidth, generation, progressRight_);
+      ProgressChart->addSeries("Gen. no change", Qt::darkBlue, kLineWidth, generation_, progressRight_);
 }
 
 void GAChartsPanel::clear() {
@@ -101,14 +118,17 @@ void GAChartsPanel::clear() {
 
 void GAChartsPanel::plot(const morvane::GenerationPlot& plot) {
   const double span = plot.bottom.maximum - plot.bottom.minimum;
-  GAChart->setAxisLimits(objectiveAxis_, plot.bottom.minimum, plot.bottom.maximum);
+  SetLimits(*GAChart, objectiveAxis_, plot.bottom);
   GAChart->setPoints(carryover_, ArrowPath(plot.carryover, span * kHeadShare));
   GAChart->setPoints(import_, ArrowPath(plot.import, span * kHeadShare));
   GAChart->setPoints(crossover_, ArrowPath(plot.crossover, span * kHeadShare));
   objectiveValue_->append(plot.generation, plot.best);
   noChange_->append(plot.generation, plot.noChange);
-  ProgressChart->setAxisLimits(progressLeft_, plot.left.minimum, plot.left.maximum);
-  ProgressChart->setAxisLimits(progressRight_, plot.right.minimum, plot.right.maximum);
+  SetLimits(*ProgressChart, progressLeft_, plot.left);
+  SetLimits(*ProgressChart, progressRight_, plot.right);
+  // Generations 0 to the current one, about 2 to 20 ticks.
+  const double generations = std::max(1, plot.generation);
+  SetLimits(*ProgressChart, generation_, 0, generations, std::max(1.0, morvane::NiceStep(generations / 2)));
 }
 
 QList<QPushButton*> GAChartsPanel::buttons() const { return buttons_; }

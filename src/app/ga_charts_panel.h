@@ -48,7 +48,7 @@ class GAChartsPanel : public QWidget {
   FileChoiceDialog* SaveMap;
   QValueAxis* objectiveAxis_;
   QLineSeries *carryover_, *import_, *crossover_;
-  QValueAxis *progressLeft_, *progressRight_;
+  QValueAxis *generation_, *progressLeft_, *progressRight_;
   QLineSeries *objectiveValue_, *noChange_;
   QList<QPushButton*> buttons_;
 };

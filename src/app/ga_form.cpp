@@ -164,6 +164,7 @@ std::optional<morvane::GASolution> TGAForm::ImproveCurrentSoln() {
     raise();
   });
   running_ = false;
+  settingsPanel_->FormShow();  // the population size is back
   return improved;
 }
 

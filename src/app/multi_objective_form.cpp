@@ -116,7 +116,8 @@ void TMultiObjectiveForm::ShowMOGraph(const morvane::TradeoffChart& chart) {
   }
   if (chart.BottomTitle) bottom_->setTitleText(QString::fromStdString(*chart.BottomTitle));
   if (chart.LeftTitle) left_->setTitleText(QString::fromStdString(*chart.LeftTitle));
-  MultiObjectiveChart->chart()->setTitle(QString::fromStdString(chart.TitleLine1 + "\n" + chart.TitleLine2));
+  // The title is rich text: its line break is <br>.
+  MultiObjectiveChart->chart()->setTitle(QString::fromStdString(chart.TitleLine1 + "<br>" + chart.TitleLine2));
   fitAxes();
   if (SaveEveryNth) saveTradeoffMap(*MultiObjectiveChart, chart.Generation, *app_.ui);
 }

@@ -283,6 +283,7 @@ TEST_F(GAFormTest, ImprovingTheCurrentPlanGivesBackMemberOneAndTheSize) {
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(ui.questions, std::vector<std::string>{kSwapQuestion});
   EXPECT_EQ(ga->settings().PopulationSize, 5);
+  EXPECT_EQ(text("InitPopEdit"), "5");
   EXPECT_EQ(ga->state().population[1].FullTimeStarts, member1.FullTimeStarts);
   EXPECT_EQ(ga->state().population[1].Objective1, member1.Objective1);
   EXPECT_TRUE(ga->settings().AllowSwap);

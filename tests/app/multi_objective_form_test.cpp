@@ -99,7 +99,7 @@ TEST_F(TradeoffTest, ATwoObjectiveRunOpensTheWindowAndFillsItsSeries) {
   EXPECT_EQ(series(4)->points(), Points(expected.Random));
   EXPECT_EQ(series(1)->count(), ga->state().ActualCarryOver);
   EXPECT_EQ(series(0)->count() + series(2)->count() + series(3)->count(), ga->settings().PopulationSize);
-  EXPECT_EQ(chart()->chart()->title().toStdString(), expected.TitleLine1 + "\n" + expected.TitleLine2);
+  EXPECT_EQ(chart()->chart()->title().toStdString(), expected.TitleLine1 + "<br>" + expected.TitleLine2);
   EXPECT_TRUE(chart()->chart()->title().startsWith("Tradeoff Curve (Gen/no change = 1/"));
   EXPECT_EQ(chart()->chart()->axes(Qt::Horizontal)[0]->titleText(), "Total Cost");
   EXPECT_EQ(chart()->chart()->axes(Qt::Vertical)[0]->titleText(), "Max P(wait)");
