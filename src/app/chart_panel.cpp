@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -77,6 +78,15 @@ void ChartPanel::setAxisLimits(QValueAxis* axis, std::optional<double> min,
                                std::optional<double> max) {
   limits_[axis] = Limits{min, max};
   refitAxes();
+}
+
+void ChartPanel::setAxisSteps(QValueAxis* axis, double min, double max, double step) {
+  setAxisLimits(axis, min, max);
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setTickAnchor(min);
+  axis->setTickInterval(step);
+  const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
+  axis->setLabelFormat(QString("%.%1f").arg(decimals));
 }
 
 QLineSeries* ChartPanel::addSeries(const QString& title, const QColor& color, int width,

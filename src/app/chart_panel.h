@@ -34,6 +34,9 @@ class ChartPanel : public QWidget {
   QValueAxis* addAxis(Qt::Alignment side, const QString& title);
   // Fixed limits of an axis; std::nullopt makes that end automatic (fitted to the data).
   void setAxisLimits(QValueAxis* axis, std::optional<double> min, std::optional<double> max);
+  // Fixed limits with a tick every `step` (a power of ten) from the minimum,
+  // labelled with as many decimals as the step needs, so no two labels read alike.
+  void setAxisSteps(QValueAxis* axis, double min, double max, double step);
 
   QLineSeries* addSeries(const QString& title, const QColor& color, int width, QValueAxis* x,
                          QValueAxis* y, bool stairs = false);

@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
 #include "app/chart_panel.h"
 #include "app/chart_printing.h"
@@ -20,22 +19,10 @@ constexpr double kGAChartTop = 1.25;
 constexpr int kArrowWidth = 2;
 constexpr int kLineWidth = 2;
 
-// Fixed limits with a tick every `step` (a power of ten) from the minimum,
-// labelled with as many decimals as the step needs ("#,##0." for whole steps),
-// so that no two labels read alike.
-void SetLimits(ChartPanel& chart, QValueAxis* axis, double minimum, double maximum, double step) {
-  chart.setAxisLimits(axis, minimum, maximum);
-  axis->setTickType(QValueAxis::TicksDynamic);
-  axis->setTickAnchor(minimum);
-  axis->setTickInterval(step);
-  const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
-  axis->setLabelFormat(QString("%.%1f").arg(decimals));
-}
-
 // The limits the run computed, a tick at every step of their rounding.
 void SetLimits(ChartPanel& chart, QValueAxis* axis, const morvane::AxisLimits& limits) {
-  SetLimits(chart, axis, limits.minimum, limits.maximum,
-            morvane::NiceStep(limits.maximum - limits.minimum));
+  chart.setAxisSteps(axis, limits.minimum, limits.maximum,
+                     morvane::NiceStep(limits.maximum - limits.minimum));
 }
 
 }  // namespace
@@ -128,7 +115,7 @@ void GAChartsPanel::plot(const morvane::GenerationPlot& plot) {
   SetLimits(*ProgressChart, progressRight_, plot.right);
   // Generations 0 to the current one, about 2 to 20 ticks.
   const double generations = std::max(1, plot.generation);
-  SetLimits(*ProgressChart, generation_, 0, generations, std::max(1.0, morvane::NiceStep(generations / 2)));
+  ProgressChart->setAxisSteps(generation_, 0, generations, std::max(1.0, morvane::NiceStep(generations / 2)));
 }
 
 QList<QPushButton*> GAChartsPanel::buttons() const { return buttons_; }

@@ -44,6 +44,13 @@ morvane::AxisLimits Around(double low, double high) {
   return morvane::NiceAxis(low - margin, high + margin);
 }
 
+// A tick at every step of the rounding, or every half step when that gives fewer than four.
+double TickStep(const morvane::AxisLimits& limits) {
+  const double span = limits.maximum - limits.minimum;
+  const double step = morvane::NiceStep(span);
+  return span / step < 4 ? step / 2 : step;
+}
+
 }  // namespace
 
 TMultiObjectiveForm::TMultiObjectiveForm(MorvaneApp& app, QWidget* parent)
@@ -138,8 +145,8 @@ void TMultiObjectiveForm::fitAxes() {
   const auto [low, high] = std::minmax_element(all.cbegin(), all.cend(), [](auto& a, auto& b) { return a.y() < b.y(); });
   const morvane::AxisLimits x = Around(left->x(), right->x());
   const morvane::AxisLimits y = Around(low->y(), high->y());
-  MultiObjectiveChart->setAxisLimits(bottom_, x.minimum, x.maximum);
-  MultiObjectiveChart->setAxisLimits(left_, y.minimum, y.maximum);
+  MultiObjectiveChart->setAxisSteps(bottom_, x.minimum, x.maximum, TickStep(x));
+  MultiObjectiveChart->setAxisSteps(left_, y.minimum, y.maximum, TickStep(y));
 }
 
 void TMultiObjectiveForm::MultiObjectiveChartClickSeries(QXYSeries* series, int index) {
