@@ -25,30 +25,41 @@ QCheckBox* CheckBox(const char* name, const QString& caption, QWidget* parent) {
 
 GASettingsPanel::GASettingsPanel(MorvaneApp& app, morvane::GASettings& settings, QWidget* parent)
     : QWidget(parent), app_(app), settings_(settings) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(buildBoxes());
+  layout->addWidget(buildChecks());
+  layout->addWidget(buildObjectives());
+  FormShow();
+  showChecks();
+  showEnabling();
+}
+
+// The numeric boxes, each checked by the core's handler of its setting, and
+// the start-interval choice.
+QGridLayout* GASettingsPanel::buildBoxes() {
   using namespace morvane;
   auto* grid = new QGridLayout;
   MaxCostEdit = addBox(grid, "MaxCostEdit", "MaxCostLabel", "&Maximum Cost", "", [this](auto& t) {
-    return morvane::MaxCostEditExit(t, settings_, app_.model, app_.locale);
+    return MaxCostEditExit(t, settings_, app_.model, app_.locale);
   });
   RandSeedEdit = addBox(grid, "RandSeedEdit", "RandSeedLabel", "Random # Seed", "",
-                        [this](auto& t) { return morvane::RandSeedEditExit(t, settings_); });
+                        [this](auto& t) { return RandSeedEditExit(t, settings_); });
   InitPopEdit = addBox(grid, "InitPopEdit", "InitPopLabel", "Initial Population", "", nullptr);
+  connect(InitPopEdit, &EntryEdit::exited, this, [this] { InitPopEditExit(InitPopEdit->text().toStdString()); });
   MaxGenEdit = addBox(grid, "MaxGenEdit", "MaxGenLabel", "Max Generations", "",
-                      [this](auto& t) { return morvane::MaxGenEditExit(t, settings_); });
+                      [this](auto& t) { return MaxGenEditExit(t, settings_); });
   MaxGenNoChangeEdit = addBox(grid, "MaxGenNoChangeEdit", "MaxGenNoChangeLabel", "Max Gen No Change", "",
-                              [this](auto& t) { return morvane::MaxGenNoChangeEditExit(t, settings_); });
+                              [this](auto& t) { return MaxGenNoChangeEditExit(t, settings_); });
   Number2ImportEdit = addBox(grid, "Number2ImportEdit", "Number2ImportLabel", "Number 2 import", "",
-                             [this](auto& t) { return morvane::Number2ImportEditExit(t, settings_); });
+                             [this](auto& t) { return Number2ImportEditExit(t, settings_); });
   CarryOverEdit = addBox(grid, "CarryOverEdit", "CarryoverLabel", "Number 2 carry over", "",
-                         [this](auto& t) { return morvane::CarryOverEditExit(t, settings_); });
+                         [this](auto& t) { return CarryOverEditExit(t, settings_); });
   BiasEdit = addBox(grid, "BiasEdit", "BiasLabel", "Bias toward Full time",
                     ">1 means no part time; <0 means no full time",
-                    [this](auto& t) { return morvane::BiasEditExit(t, settings_, app_.locale); });
+                    [this](auto& t) { return BiasEditExit(t, settings_, app_.locale); });
   CriticalPwaitEdit = addBox(grid, "CriticalPwaitEdit", "CriticalPWailLabel", "Critical P(wait)", "",
-                             [this](auto& t) {
-                               return morvane::CriticalPwaitEditExit(t, app_.model, app_.locale);
-                             });
-  connect(InitPopEdit, &EntryEdit::exited, this, [this] { InitPopEditExit(InitPopEdit->text().toStdString()); });
+                             [this](auto& t) { return CriticalPwaitEditExit(t, app_.model, app_.locale); });
 
   auto* start = new QLabel("Start employees every", this);
   start->setObjectName("StartLabel");
@@ -62,15 +73,7 @@ GASettingsPanel::GASettingsPanel(MorvaneApp& app, morvane::GASettings& settings,
   grid->addWidget(start, row, 0);
   grid->addWidget(StartingInterval, row, 1);
   fullLayout_ << start << StartingInterval;
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addLayout(grid);
-  layout->addWidget(buildChecks());
-  layout->addWidget(buildObjectives());
-  FormShow();
-  showChecks();
-  showEnabling();
+  return grid;
 }
 
 EntryEdit* GASettingsPanel::addBox(QGridLayout* grid, const char* name, const char* label,

@@ -63,6 +63,7 @@ class GASettingsPanel : public QWidget {
 
   EntryEdit* addBox(QGridLayout* grid, const char* name, const char* label, const QString& caption,
                     const QString& hint, Exit exit);
+  QGridLayout* buildBoxes();
   QWidget* buildChecks();
   QWidget* buildObjectives();
   void InitPopEditExit(const std::string& text);
