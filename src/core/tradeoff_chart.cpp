@@ -92,11 +92,6 @@ void ShowMOGraph(GAContext& context, Population& population, std::int32_t carryO
   context.observer.tradeoffShown(chart);
 }
 
-std::optional<std::string> TradeoffBitmapFile(bool saveEveryNth, std::int32_t generation) {
-  if (!saveEveryNth || generation % 50 != 0) return std::nullopt;
-  return "GAMap for Gen " + std::to_string(generation) + ".bmp";
-}
-
 TradeoffClick MultiObjectiveChartClickSeries(const Population& population,
                                              std::int32_t populationSize, double x, double y,
                                              const GASettings& settings, Real criticalPWait,

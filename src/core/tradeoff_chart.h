@@ -41,10 +41,6 @@ void ShowMOGraph(GAContext& context, Population& population, std::int32_t carryO
 std::optional<std::string> TradeoffAxisTitle(std::int32_t item, Real criticalPWait,
                                              const NumberLocale& locale);
 
-// With "Save Every Nth one" checked, generations 0, 50, 100, ... write the chart
-// to this file, replacing it without asking.
-std::optional<std::string> TradeoffBitmapFile(bool saveEveryNth, std::int32_t generation);
-
 // A click on a point at (x, y): the first member within 0.0001 in both values
 // and the text of the box to show: the information box "Error...Unable to find
 // solution" when there is none, else the question whether to make it the current plan.

@@ -107,9 +107,6 @@ TEST(TradeoffSet, CarryOverAndRandomSeriesAndBitmapNames) {
   ASSERT_EQ(chart.Random.size(), 1u);
   EXPECT_EQ(chart.Random[0].member, 4);
   EXPECT_EQ(chart.Inferior.size(), 3u);
-  EXPECT_EQ(TradeoffBitmapFile(true, 100), "GAMap for Gen 100.bmp");
-  EXPECT_FALSE(TradeoffBitmapFile(true, 51));
-  EXPECT_FALSE(TradeoffBitmapFile(false, 0));
 }
 
 TEST(TradeoffSet, AClickFindsThePlanOrSaysItIsGone) {
