@@ -52,4 +52,8 @@ void QtUserInterface::pause(int milliseconds) {
   loop.exec();
 }
 
+// While a GA run waits for its worker threads: the windows repaint and the
+// stop button answers.
+void QtUserInterface::idle() { QApplication::processEvents(); }
+
 void QtUserInterface::valueChanged(morvane::ShownValue value) { emit shownValueChanged(value); }

@@ -23,6 +23,7 @@ class QtUserInterface : public QObject, public morvane::UserInterface {
   void clearReport() override;
   void progress(morvane::Gauge gauge, int percent) override;
   void pause(int milliseconds) override;
+  void idle() override;
   void valueChanged(morvane::ShownValue value) override;
 
  signals:

@@ -31,6 +31,7 @@ class RunReportInterface : public morvane::UserInterface {
   void clearReport() override { box_.clear(); }
   void progress(morvane::Gauge gauge, int percent) override { ui_.progress(gauge, percent); }
   void pause(int milliseconds) override { ui_.pause(milliseconds); }
+  void idle() override { ui_.idle(); }
   void valueChanged(morvane::ShownValue value) override { ui_.valueChanged(value); }
 
  private:

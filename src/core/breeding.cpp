@@ -91,4 +91,12 @@ void RepairToMaxCost(GASolution& plan, Real fullTimeCost, Real partTimeCost, Rea
   }
 }
 
+Parents BreedChild(const Roulette& roulette, const Population& population, Real fullTimeCost,
+                   Real partTimeCost, Real maxCost, RandomGenerator& random, GASolution& child) {
+  const Parents parents = ChooseParents(roulette, random);
+  CrossOver(population[parents.mother], population[parents.father], child, random);
+  RepairToMaxCost(child, fullTimeCost, partTimeCost, maxCost, random);
+  return parents;
+}
+
 }  // namespace morvane

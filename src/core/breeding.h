@@ -48,4 +48,9 @@ void CrossOver(const GASolution& mother, const GASolution& father, GASolution& c
 void RepairToMaxCost(GASolution& plan, Real fullTimeCost, Real partTimeCost, Real maxCost,
                      RandomGenerator& random);
 
+// The draws of one attempt at a crossover slot: parents, crossover into
+// `child` and the repair to maxCost. Returns the parents.
+Parents BreedChild(const Roulette& roulette, const Population& population, Real fullTimeCost,
+                   Real partTimeCost, Real maxCost, RandomGenerator& random, GASolution& child);
+
 }  // namespace morvane

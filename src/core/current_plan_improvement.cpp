@@ -35,17 +35,7 @@ void InteractiveFlags(ModeFlags& flags, bool on) {
   flags.ShowWarnings = on;
 }
 
-}  // namespace
-
-std::optional<std::string> CurrentPlanRefusal(Model& model) {
-  if (auto refusal = ScheduleGridExit(model)) return refusal;
-  if (auto refusal = ComputationRefusal(model)) return refusal;
-  if (!PassesCapacityTest(model)) return kCapacityRefusal;
-  return std::nullopt;
-}
-
-std::optional<GASolution> ImproveCurrentPlan(GAContext& context,
-                                             const std::function<void()>& improving) {
+std::optional<GASolution> Improve(GAContext& context, const std::function<void()>& improving) {
   Model& model = context.model;
   GASettings& settings = context.settings;
   GAState& state = context.state;
@@ -89,6 +79,22 @@ std::optional<GASolution> ImproveCurrentPlan(GAContext& context,
   model.flags.InteractiveMode = true;
   model.flags.DrawCharts = true;
   settings.AllowSwap = allowSwap;
+  return improved;
+}
+
+}  // namespace
+
+std::optional<std::string> CurrentPlanRefusal(Model& model) {
+  if (auto refusal = ScheduleGridExit(model)) return refusal;
+  if (auto refusal = ComputationRefusal(model)) return refusal;
+  if (!PassesCapacityTest(model)) return kCapacityRefusal;
+  return std::nullopt;
+}
+
+std::optional<GASolution> ImproveCurrentPlan(GAContext& context,
+                                             const std::function<void()>& improving) {
+  std::optional<GASolution> improved = Improve(context, improving);
+  context.state.lookahead.release();
   return improved;
 }
 

@@ -13,21 +13,18 @@ namespace {
 
 inline constexpr std::int32_t kLeastStates = 100;
 
-void FillValues(const Model& model, const GASettings& settings, GASolution& plan) {
-  const StepResults& steps = model.steps;
-  plan.PersonHours = steps.TotalPersonHours;
-  plan.TotalCost = steps.TotalPersonHours * model.inputs.DelayCost + model.staffing.LaborCost;
-  // The day measures of the solver: P(wait) with the day's most servers on duty
-  // over steps 0..NumSteps-1, and StepMinutes for every step above CriticalPWait.
-  plan.MaxPWait = steps.MaxPWait;
-  plan.MinutesOverLimit = steps.MinutesOverLimit;
+}  // namespace
+
+void ApplyFigures(const EngineFigures& figures, const GASettings& settings, GASolution& plan) {
+  plan.PersonHours = figures.PersonHours;
+  plan.TotalCost = figures.TotalCost;
+  plan.MaxPWait = figures.MaxPWait;
+  plan.MinutesOverLimit = figures.MinutesOverLimit;
   if (settings.FirstObjectiveIndex >= 0 && settings.FirstObjectiveIndex <= 2)
     plan.Objective1 = ObjectiveValue(plan, settings.FirstObjectiveIndex);
   plan.Objective2 = ObjectiveValue(plan, settings.SecondObjectiveIndex);
-  plan.StatesUsed = model.inputs.MaxStates;
+  plan.StatesUsed = figures.StatesUsed;
 }
-
-}  // namespace
 
 bool PassesCapacityTest(const Model& model) {
   const PeriodCounts& onDuty = model.staffing.OnDutyByPeriod[OnDutyTotal];
@@ -35,29 +32,59 @@ bool PassesCapacityTest(const Model& model) {
   return served * model.inputs.ServiceRate > model.inputs.MeanDemand * kPeriods;
 }
 
-bool evaluate_chromosome(Model& model, const GASettings& settings, std::int32_t gaStates,
-                         GASolution& plan, UserInterface& ui) {
-  // 1.-2. Install the plan; one whose counts overflow is infeasible.
+bool InstallForEvaluation(Model& model, std::int32_t gaStates, const GASolution& plan) {
   if (InstallStarts(model, plan)) return false;
-  // 3. Start from the state bound the carried-over plans needed.
   model.inputs.MaxStates = std::max(gaStates, kLeastStates);
+  return true;
+}
+
+// Plans the engine cannot hold (more servers on duty than the state space has
+// room for) are refused like hopeless ones.
+bool ReachesEngine(const Model& model) {
+  return PassesCapacityTest(model) && !SolverRefusal(model);
+}
+
+std::optional<EngineFigures> RunEngine(Model& model, UserInterface& ui) {
+  if (!ComputeSteadyState(model, ui) || !ComputeTimeDependent(model, ui)) return std::nullopt;
+  // The day measures of the solver are P(wait) with the day's most servers on
+  // duty over steps 0..NumSteps-1, and StepMinutes for every step above CriticalPWait.
+  const StepResults& steps = model.steps;
+  EngineFigures figures;
+  figures.PersonHours = steps.TotalPersonHours;
+  figures.TotalCost = steps.TotalPersonHours * model.inputs.DelayCost + model.staffing.LaborCost;
+  figures.MaxPWait = steps.MaxPWait;
+  figures.MinutesOverLimit = steps.MinutesOverLimit;
+  figures.StatesUsed = model.inputs.MaxStates;
+  return figures;
+}
+
+bool EvaluatePlan(Model& model, const GASettings& settings, std::int32_t gaStates, GASolution& plan,
+                  UserInterface& ui, const EngineStep& engine) {
+  // 1.-3. Install the plan; one whose counts overflow is infeasible.
+  if (!InstallForEvaluation(model, gaStates, plan)) return false;
   // 5. Outside a run only.
   if (model.flags.InteractiveMode)
     ui.message(MessageKind::Information,
                "MaxServers = " + std::to_string(model.staffing.MaxServersOnDuty));
-  // 6. Hopeless plans never reach the engine; nor do plans the engine cannot hold
-  // (more servers on duty than the state space has room for).
-  if (!PassesCapacityTest(model) || SolverRefusal(model)) return false;
-  // 7. Steady state, then the time-dependent solver with its day measures.
-  if (!ComputeSteadyState(model, ui) || !ComputeTimeDependent(model, ui)) return false;
+  // 6. Hopeless plans never reach the engine.
+  if (!ReachesEngine(model)) return false;
+  // 7.
+  const std::optional<EngineFigures> figures = engine();
+  if (!figures) return false;
   // 8.-11.
-  FillValues(model, settings, plan);
+  ApplyFigures(*figures, settings, plan);
   return true;
 }
 
+bool evaluate_chromosome(Model& model, const GASettings& settings, std::int32_t gaStates,
+                         GASolution& plan, UserInterface& ui) {
+  return EvaluatePlan(model, settings, gaStates, plan, ui, [&] { return RunEngine(model, ui); });
+}
+
 bool EvaluateInRun(GAContext& context, GASolution& plan) {
-  const bool feasible = evaluate_chromosome(context.model, context.settings, context.state.GAStates,
-                                            plan, context.ui);
+  const bool feasible =
+      EvaluatePlan(context.model, context.settings, context.state.GAStates, plan, context.ui,
+                   [&] { return context.state.lookahead.figures(context); });
   if (feasible) ++context.state.Evaluations;
   return feasible;
 }

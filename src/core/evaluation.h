@@ -1,12 +1,15 @@
 // Scoring one staffing plan: install it as the model's plan, run the queue
 // engine on it and read back costs and waiting measures as objective values.
 //
-// Evaluation is a function of the model, the settings, the state bound and the
-// plan alone (no hidden state), so plans can be scored on worker threads, each
-// with a Model of its own; the model's results afterwards are this plan's.
+// Evaluation is a function of the model's scenario, flags and templates, the
+// state bound and the plan alone (no hidden state), so the engine step can run
+// on a worker thread with a Model of its own while the steps before and after
+// it run on the caller's model.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 #include "core/ga_settings.h"
 #include "core/ga_solution.h"
@@ -22,6 +25,38 @@ struct GAContext;
 // exceed the day's mean demand, MeanDemand * 96.
 bool PassesCapacityTest(const Model& model);
 
+// Steps 1-3: the plan into StartTimes, ScheduleGridExit, MaxStates = max(gaStates,
+// 100). False when the plan cannot be computed (its counts overflow).
+bool InstallForEvaluation(Model& model, std::int32_t gaStates, const GASolution& plan);
+// Step 6: the installed plan passes the capacity test and the engine can run it.
+bool ReachesEngine(const Model& model);
+
+// What an evaluation reads back from the queue engine.
+struct EngineFigures {
+  Real PersonHours = 0;  // TotalPersonHours
+  Real TotalCost = 0;    // TotalPersonHours * DelayCost + LaborCost
+  Real MaxPWait = 0;     // the solver's day measures
+  Real MinutesOverLimit = 0;
+  std::int32_t StatesUsed = 0;  // MaxStates as the solver left it
+};
+
+// Step 7: the steady-state and time-dependent computations on the installed
+// plan, and their figures; nothing when the engine refused the model.
+std::optional<EngineFigures> RunEngine(Model& model, UserInterface& ui);
+
+// Steps 8-11: the figures into the plan's value fields, Objective1 and
+// Objective2 by the chosen objectives.
+void ApplyFigures(const EngineFigures& figures, const GASettings& settings, GASolution& plan);
+
+// The engine step of an evaluation: it scores the plan that steps 1-6 left
+// installed in the model, here or on a worker thread.
+using EngineStep = std::function<std::optional<EngineFigures>()>;
+
+// The steps of evaluate_chromosome around a given engine step. Returns whether
+// the plan was feasible; an infeasible plan's fields are untouched.
+bool EvaluatePlan(Model& model, const GASettings& settings, std::int32_t gaStates, GASolution& plan,
+                  UserInterface& ui, const EngineStep& engine);
+
 // Installs `plan` (StartTimes, ScheduleGridExit), sets MaxStates = max(gaStates,
 // 100) and, when the plan passes the capacity test and the engine accepts it,
 // runs the steady-state and time-dependent computations and fills the plan's
@@ -31,7 +66,8 @@ bool evaluate_chromosome(Model& model, const GASettings& settings, std::int32_t 
                          GASolution& plan, UserInterface& ui);
 
 // evaluate_chromosome inside a run: the run's model, settings, state bound and
-// user interface; every plan the engine scores is counted in state.Evaluations.
+// user interface, with the engine step on the run's worker threads; every plan
+// the engine scores is counted in state.Evaluations.
 bool EvaluateInRun(GAContext& context, GASolution& plan);
 
 }  // namespace morvane

@@ -19,7 +19,9 @@ RunResult Ended(RunEnd end) {
   return result;
 }
 
-class GARun {
+// The run foresees the evaluations of its initial population: random plans
+// for the members still to come.
+class GARun : public Forecast {
  public:
   explicit GARun(GAContext& context)
       : c_(context), s_(context.state), settings_(context.settings) {}
@@ -84,7 +86,9 @@ class GARun {
   // 13. Made in NextPopulation and copied over Population only when complete,
   // so a run that cannot make one leaves Population as it was.
   Failure initialPopulation() {
+    const Lookahead::Scope foresight(s_.lookahead, *this);
     for (std::int32_t i = 1; i <= settings_.PopulationSize; ++i) {
+      member_ = i;
       GASolution& plan = s_.nextPopulation[i];
       if (!generate_random_solution(c_, plan)) return NoFeasiblePlanMessage(settings_, c_.locale);
       bestSoFar_ = std::min(bestSoFar_, plan.Objective1);
@@ -219,9 +223,25 @@ class GARun {
     report(line);
   }
 
+  void restart() override {
+    foreseen_ = s_.random;
+    membersLeft_ = settings_.PopulationSize - member_;
+  }
+
+  bool next(const EngineTest& reaches) override {
+    if (membersLeft_ <= 0) return false;
+    --membersLeft_;
+    GASolution plan;
+    return MakeRandomPlan(c_.model, settings_, foreseen_, plan,
+                          [&](GASolution& made) { return reaches(made); });
+  }
+
   GAContext& c_;
   GAState& s_;
   GASettings& settings_;
+  std::int32_t member_ = 0;  // the member of the initial population being made
+  RandomGenerator foreseen_;
+  std::int32_t membersLeft_ = 0;
   TimeStamp start_;
   std::int32_t improveCount_ = 0;
   Real bestSoFar_ = 1e30L;
@@ -241,6 +261,10 @@ std::optional<std::string> RunRefusal(const Model& model) {
   return std::nullopt;
 }
 
-RunResult DoGAClick(GAContext& context) { return GARun(context).run(); }
+RunResult DoGAClick(GAContext& context) {
+  const RunResult result = GARun(context).run();
+  context.state.lookahead.release();
+  return result;
+}
 
 }  // namespace morvane

@@ -52,6 +52,7 @@ void ResetGASettings(GASettings& settings, Model& model) {
   reset.MaxCost = 4 * in.FullTimeCost * in.MeanDemand / in.ServiceRate;
   reset.NumberToCarryOver = settings.NumberToCarryOver;
   reset.AllowSwap = settings.AllowSwap;
+  reset.Threads = settings.Threads;
   settings = reset;
   model.CriticalPWait = 0.2L;
 }

@@ -33,6 +33,9 @@ struct GASettings {
   bool ImproveCarryOver = false;
   bool ImproveLast = true;
   bool AllowSwap = true;
+  // Worker threads that score plans (0: one per core). Runs give the same
+  // results with any number; only their speed and memory differ.
+  std::int32_t Threads = 0;
 
   bool twoObjectives() const { return SecondObjectiveIndex != kObjectiveNone; }
 };
@@ -80,7 +83,7 @@ std::optional<double> MinCost(const Model& model);
 bool FullTimeCheaper(const Model& model);
 
 // "Re&Set Def.": the values of the last column of the settings table;
-// NumberToCarryOver and AllowSwap stay, CriticalPWait (a model input) is reset.
+// NumberToCarryOver, AllowSwap and Threads stay, CriticalPWait (a model input) is reset.
 void ResetGASettings(GASettings& settings, Model& model);
 
 // The edit handlers: the validated entry with the setting's range, then the

@@ -14,6 +14,7 @@
 #include "core/ga_observer.h"
 #include "core/ga_settings.h"
 #include "core/ga_solution.h"
+#include "core/lookahead.h"
 #include "core/model.h"
 #include "core/number_format.h"
 #include "core/random_generator.h"
@@ -41,6 +42,8 @@ struct GAState {
   std::function<TimeStamp()> clock = CurrentTimeStamp;  // tests may fix the time
   // Set by "&STOP GA" or "&Stop Imp" (from any thread); the run tests it between plans.
   std::atomic<bool> StopRequested{false};
+  // The worker threads that score the run's plans, and their foresight.
+  Lookahead lookahead;
 };
 
 // Everything a step of the GA works with.

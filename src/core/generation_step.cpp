@@ -4,6 +4,7 @@
 
 #include "core/breeding.h"
 #include "core/evaluation.h"
+#include "core/lookahead.h"
 #include "core/random_solution.h"
 
 namespace morvane {
@@ -13,7 +14,10 @@ using Failure = std::optional<std::string>;
 
 const std::string kDashes48(48, '-');
 
-class GenerationStep {
+// The step foresees its own evaluations: random plans for the random slots
+// still to come, then children for the crossover slots, each slot taken to be
+// filled by the first plan made for it.
+class GenerationStep : public Forecast {
  public:
   GenerationStep(GAContext& context, Real bestGoingIn)
       : c_(context), s_(context.state), settings_(context.settings), bestGoingIn_(bestGoingIn) {}
@@ -23,6 +27,7 @@ class GenerationStep {
     report("");
     rank();
     sizeBlocks();
+    const Lookahead::Scope foresight(s_.lookahead, *this);
     Failure failure = carryOver();
     if (!failure) failure = import();
     if (!failure) failure = crossover();
@@ -52,8 +57,7 @@ class GenerationStep {
     ranked_ = settings_.PopulationSize;
     for (std::int32_t i = 1; i <= ranked_; ++i) keys_[i] = key(i);
     order_ = RankAscending(keys_, ranked_);
-    bestKey_ = keys_[order_[1]];
-    worstKey_ = keys_[order_[ranked_]];
+    roulette_ = MakeRoulette(keys_, ranked_, keys_[order_[1]], keys_[order_[ranked_]]);
   }
 
   // 3. Block sizes; with two objectives they follow the non-inferior plans.
@@ -72,6 +76,10 @@ class GenerationStep {
     s_.ActualCarryOver = blocks.carryOver;
     s_.ActualImport = blocks.import;
     settings_.PopulationSize = blocks.populationSize;
+    reportBlocks(nonInferior);
+  }
+
+  void reportBlocks(std::int32_t nonInferior) {
     report(kDashes48);
     report("GENERATION                  = " + std::to_string(s_.GenerationCount));
     report("Number on Tradeoff          = " + std::to_string(nonInferior));
@@ -113,6 +121,7 @@ class GenerationStep {
   }
 
   Failure importSlot(std::int32_t i) {
+    slot_ = i;
     GASolution& slot = s_.nextPopulation[i];
     for (int attempt = 0;; ++attempt) {
       if (attempt == kMaxSlotAttempts)
@@ -135,7 +144,6 @@ class GenerationStep {
 
   // 6.-7. Children of roulette-chosen parents until the population is full.
   Failure crossover() {
-    const Roulette roulette = MakeRoulette(keys_, ranked_, bestKey_, worstKey_);
     bool evenReported = false;
     int attempts = 0;
     for (std::int32_t slot = s_.ActualCarryOver + s_.ActualImport + 1;
@@ -144,7 +152,9 @@ class GenerationStep {
         return "No feasible plan unlike the others was bred for slot " + std::to_string(slot) +
                " in " + std::to_string(kMaxSlotAttempts) +
                " tries.\rThe run ends with the last complete generation.";
-      const Parents parents = ChooseParents(roulette, s_.random);
+      slot_ = slot;
+      GASolution& child = s_.nextPopulation[slot];
+      const Parents parents = breed(s_.random, child);
       if (parents.drawnEvenly && !evenReported) {
         report("All plans rank alike: mothers are drawn with equal chances");
         evenReported = true;
@@ -157,14 +167,16 @@ class GenerationStep {
     return std::nullopt;
   }
 
-  // One child in `slot`; true when it is feasible and unique.
+  Parents breed(RandomGenerator& random, GASolution& child) const {
+    return BreedChild(roulette_, s_.population, c_.model.inputs.FullTimeCost,
+                      c_.model.inputs.PartTimeCost, settings_.MaxCost, random, child);
+  }
+
+  // The child bred in `slot` evaluated; true when it is feasible and unique.
   bool makeChild(std::int32_t slot, const Parents& parents) {
     GASolution& child = s_.nextPopulation[slot];
     const GASolution& mother = s_.population[parents.mother];
     const GASolution& father = s_.population[parents.father];
-    CrossOver(mother, father, child, s_.random);
-    RepairToMaxCost(child, c_.model.inputs.FullTimeCost, c_.model.inputs.PartTimeCost,
-                    settings_.MaxCost, s_.random);
     const bool feasible = EvaluateInRun(c_, child);
     const std::string tail = "    Cross   M = " + std::to_string(parents.mother) + "(" +
                              CurrencyText(mother.Objective1, 15, 2, c_.locale) +
@@ -184,6 +196,36 @@ class GenerationStep {
     return false;
   }
 
+  // The slots after the carried-over ones that take random plans: those beyond
+  // the ranked members, then the import block.
+  std::int32_t lastRandomSlot() const {
+    const bool importing = settings_.PopulationSize >= 2 && s_.ActualImport > 0;
+    return s_.ActualCarryOver + (importing ? s_.ActualImport : 0);
+  }
+  std::int32_t firstChildSlot() const { return s_.ActualCarryOver + s_.ActualImport + 1; }
+
+  void restart() override {
+    foreseen_ = s_.random;
+    randomLeft_ = std::max(0, lastRandomSlot() - slot_);
+    childrenLeft_ = settings_.PopulationSize - std::max(slot_, firstChildSlot() - 1);
+  }
+
+  bool next(const EngineTest& reaches) override {
+    GASolution plan;
+    if (randomLeft_ > 0) {
+      --randomLeft_;
+      return MakeRandomPlan(c_.model, settings_, foreseen_, plan,
+                            [&](GASolution& made) { return reaches(made); });
+    }
+    for (int attempt = 0; childrenLeft_ > 0 && attempt < kMaxSlotAttempts; ++attempt) {
+      breed(foreseen_, plan);
+      if (!reaches(plan)) continue;
+      --childrenLeft_;
+      return true;
+    }
+    return false;
+  }
+
   GAContext& c_;
   GAState& s_;
   GASettings& settings_;
@@ -191,8 +233,12 @@ class GenerationStep {
   std::int32_t ranked_ = 0;  // members ranked in step 2 (before any growth)
   ExtendedKeys keys_{};
   SortIndex order_{};
-  Real bestKey_ = 0;
-  Real worstKey_ = 0;
+  Roulette roulette_;
+  std::int32_t slot_ = 0;  // the slot being filled
+  // Foresight: the generator as the plans foreseen left it, and the slots left.
+  RandomGenerator foreseen_;
+  std::int32_t randomLeft_ = 0;
+  std::int32_t childrenLeft_ = 0;
 };
 
 }  // namespace

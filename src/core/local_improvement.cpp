@@ -1,6 +1,7 @@
 #include "core/local_improvement.h"
 
 #include "core/evaluation.h"
+#include "core/lookahead.h"
 #include "core/part_time_swap.h"
 #include "core/quick_sort.h"
 
@@ -18,11 +19,24 @@ constexpr Pass kPasses[] = {{FullTime, -1, ImprovementField::FullTimeLeft},
                             {PartTime, -1, ImprovementField::PartTimeLeft},
                             {PartTime, +1, ImprovementField::PartTimeRight}};
 
-PeriodCounts& StartsOf(GASolution& plan, EmployeeType type) {
+constexpr int kNoPass = 4;
+
+template <typename Plan>
+auto& StartsOf(Plan& plan, EmployeeType type) {
   return type == FullTime ? plan.FullTimeStarts : plan.PartTimeStarts;
 }
 
-class Improver {
+// One start of period p moved StartInterval periods the pass's way, across midnight if need be.
+void MoveStart(GASolution& plan, const Pass& pass, int p, std::int32_t interval) {
+  const int target = (p + pass.direction * interval + kPeriods) % kPeriods;
+  PeriodCounts& starts = StartsOf(plan, pass.type);
+  ++starts[target];
+  --starts[p];
+}
+
+// The improver foresees its own evaluations: the moves still to come in this
+// cycle, each taken to be no better, so the plan they start from stays.
+class Improver : public Forecast {
  public:
   explicit Improver(GAContext& context) : c_(context), s_(context.state) {}
 
@@ -38,6 +52,7 @@ class Improver {
       ++cycles;
       improved = swap(improved);
     } while (improved && !stopped());
+    pass_ = kNoPass;
     EvaluateInRun(c_, working_);
     if (IsUniquePlan(c_.settings.PopulationSize, population, working_)) population[m] = working_;
     population[m].Improved = true;
@@ -62,31 +77,29 @@ class Improver {
                      HoursText(working_, 12, c_.locale));
     c_.ui.pause(2);
     bool improved = false;
-    for (const Pass& pass : kPasses) improved = runPass(pass) || improved;
+    for (pass_ = 0; pass_ < kNoPass; ++pass_) improved = runPass(kPasses[pass_]) || improved;
     return improved;
   }
 
   // One pass over p = 0..95; a start moved later is met again and may move on.
   bool runPass(const Pass& pass) {
     bool improved = false;
-    const std::int32_t interval = c_.settings.StartInterval;
+    interval_ = c_.settings.StartInterval;
     std::int32_t n = 0;
     for (int p = 0; p < kPeriods; ++p) {
       if (StartsOf(working_, pass.type)[p] < 1 || stopped()) continue;
       ++n;
       c_.observer.improvementText(pass.field, std::to_string(p) + "|" + std::to_string(n));
       c_.ui.pause(1);
-      const GASolution kept = working_;
-      const int target = (p + pass.direction * interval + kPeriods) % kPeriods;
-      PeriodCounts& starts = StartsOf(working_, pass.type);
-      ++starts[target];
-      --starts[p];
+      p_ = p;
+      kept_ = working_;
+      MoveStart(working_, pass, p, interval_);
       if (EvaluateInRun(c_, working_) && working_.Objective1 < best_) {
         best_ = working_.Objective1;
         improved = true;
         status(ObjectiveText(working_, c_.settings, c_.locale), true);
       } else {
-        working_ = kept;
+        working_ = kept_;
       }
     }
     return improved;
@@ -120,10 +133,49 @@ class Improver {
     return improved;
   }
 
+  void restart() override {
+    foreseenFrom_ = kept_;
+    foreseenPass_ = pass_;
+    foreseenP_ = p_ + 1;
+  }
+
+  bool next(const EngineTest& reaches) override {
+    for (; foreseenPass_ < kNoPass && !stopped(); ++foreseenPass_, foreseenP_ = 0)
+      while (foreseenP_ < kPeriods) {
+        const int p = foreseenP_++;
+        const Pass& pass = kPasses[foreseenPass_];
+        if (StartsOf(foreseenFrom_, pass.type)[p] < 1) continue;
+        foreseenMove_ = foreseenFrom_;
+        MoveStart(foreseenMove_, pass, p, interval_);
+        if (reaches(foreseenMove_)) return true;
+      }
+    return false;
+  }
+
+  // The move would be kept.
+  EvaluationPool::PathTest leavesPath() const override {
+    return [move = foreseenMove_, settings = c_.settings, best = best_](const EngineFigures& f) {
+      GASolution scored = move;
+      ApplyFigures(f, settings, scored);
+      return scored.Objective1 < best;
+    };
+  }
+
   GAContext& c_;
   GAState& s_;
   GASolution working_;
   Real best_ = 0;
+  // The move being evaluated: its pass, its period and the plan before it.
+  std::int32_t interval_ = 1;
+  int pass_ = kNoPass;
+  int p_ = 0;
+  GASolution kept_;
+  // Foresight: the plan the moves start from, the next move's pass and period,
+  // and the move foreseen last.
+  GASolution foreseenFrom_;
+  GASolution foreseenMove_;
+  int foreseenPass_ = kNoPass;
+  int foreseenP_ = 0;
 };
 
 }  // namespace
@@ -135,6 +187,7 @@ void DoImprovements(GAContext& context, std::int32_t count, Population& populati
   for (std::int32_t i = 1; i <= size; ++i) keys[i] = population[i].Objective1;
   const SortIndex o = RankAscending(keys, size);
   Improver improver(context);
+  const Lookahead::Scope foresight(context.state.lookahead, improver);
   for (std::int32_t k = 1; k <= count && k <= size && !context.state.StopRequested.load(); ++k) {
     context.ui.reportLine("");
     context.observer.improvementShown(true);

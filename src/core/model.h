@@ -29,6 +29,8 @@ struct ModeFlags {
   bool InteractiveMode = true;  // results go to the main window's labels, boxes may be shown
   bool DrawCharts = true;       // charts and gauges are redrawn
   bool ShowWarnings = true;     // the solver may show its warning boxes
+
+  bool operator==(const ModeFlags&) const = default;
 };
 
 // Duty templates, start counts and what they put on duty.

@@ -45,14 +45,20 @@ void Grow(const Model& model, const GASettings& settings, RandomGenerator& rando
 
 }  // namespace
 
-bool generate_random_solution(GAContext& context, GASolution& plan) {
+bool MakeRandomPlan(const Model& model, const GASettings& settings, RandomGenerator& random,
+                    GASolution& plan, const std::function<bool(GASolution&)>& accept) {
   for (std::int32_t tries = 0; tries < kMaxRandomPlanTries; ++tries) {
     Clear(plan);
-    Grow(context.model, context.settings, context.state.random, plan);
+    Grow(model, settings, random, plan);
     plan.Origin = PlanOrigin::Random;
-    if (EvaluateInRun(context, plan)) return true;
+    if (accept(plan)) return true;
   }
   return false;
+}
+
+bool generate_random_solution(GAContext& context, GASolution& plan) {
+  return MakeRandomPlan(context.model, context.settings, context.state.random, plan,
+                        [&](GASolution& made) { return EvaluateInRun(context, made); });
 }
 
 std::string NoFeasiblePlanMessage(const GASettings& settings, const NumberLocale& locale) {

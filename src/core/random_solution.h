@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/ga_state.h"
@@ -19,6 +20,11 @@ inline constexpr std::int32_t kMaxEmployeesPerPlan = 2000;
 // up: then no plan within MaxCost passes the capacity test often enough to use.
 // A failed try costs microseconds (it never reaches the queue engine).
 inline constexpr std::int32_t kMaxRandomPlanTries = 100000;
+
+// Makes random plans in `plan` (steps 1-3) with draws from `random` until
+// `accept` takes one (step 4); false after kMaxRandomPlanTries tries in a row.
+bool MakeRandomPlan(const Model& model, const GASettings& settings, RandomGenerator& random,
+                    GASolution& plan, const std::function<bool(GASolution&)>& accept);
 
 // Fills `plan` with a random plan within MaxCost that passed evaluation, its
 // Origin "Random". Returns false, with the plan holding the last (infeasible)

@@ -23,6 +23,8 @@ struct ScenarioInputs {
   Real DelayCost = 12.0L;              // per person-hour, 0..1000
   Real FullTimeCost = 125.0L;          // per employee per day, 0..100000
   Real PartTimeCost = 70.0L;           // per employee per day, 0..FullTimeCost
+
+  bool operator==(const ScenarioInputs&) const = default;
 };
 
 // Inclusive ranges of the inputs; bounds that follow another input are

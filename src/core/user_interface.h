@@ -29,6 +29,9 @@ class UserInterface {
   virtual void progress(Gauge gauge, int percent) = 0;
   // Lets the windows breathe: processes pending events for the given time.
   virtual void pause(int milliseconds) = 0;
+  // Processes pending events once while a GA run waits for its worker threads.
+  // It is not one of the run's pause points: how often it comes depends on the machine.
+  virtual void idle() {}
   // A value with a box on screen was changed by a computation.
   virtual void valueChanged(ShownValue /*value*/) {}
 };

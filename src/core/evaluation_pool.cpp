@@ -1,0 +1,163 @@
+#include "core/evaluation_pool.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace morvane {
+namespace {
+
+// How long the run's thread waits for a worker before the windows get a turn.
+constexpr std::chrono::milliseconds kIdleEvery{15};
+
+}  // namespace
+
+struct EvaluationPool::Entry {
+  Entry(const EngineJob& j, PathTest test) : job(j), leavesPath(std::move(test)) {}
+  const EngineJob job;
+  const PathTest leavesPath;
+  long order = 0;  // where the run needs it: the jobs needed now first, then those foreseen
+  int uses = 0;    // times handed in and not yet taken
+  bool forgotten = false;
+  bool done = false;
+  EngineOutcome outcome;
+  std::exception_ptr error;
+
+  // A shorter time step changes every job after it, and a kept move the plan
+  // that every move after it starts from.
+  bool leftPath() const {
+    if (error || forgotten) return false;
+    if (outcome.TimeStepSeconds != job.inputs.TimeStepSeconds) return true;
+    return leavesPath && outcome.figures && leavesPath(*outcome.figures);
+  }
+};
+
+EvaluationPool::EvaluationPool(int threads) {
+  for (int i = 0; i < std::max(threads, 1); ++i) workers_.emplace_back([this] { work(); });
+}
+
+EvaluationPool::~EvaluationPool() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  workReady_.notify_all();
+  for (std::thread& worker : workers_) worker.join();
+}
+
+int EvaluationPool::handedIn() const {
+  std::lock_guard lock(mutex_);
+  int uses = 0;
+  for (const auto& entry : known_) uses += entry->uses;
+  return uses;
+}
+
+std::shared_ptr<EvaluationPool::Entry> EvaluationPool::find(const EngineJob& job) const {
+  const auto it = std::find_if(known_.begin(), known_.end(),
+                               [&](const auto& entry) { return entry->job == job; });
+  return it == known_.end() ? nullptr : *it;
+}
+
+void EvaluationPool::queue(const std::shared_ptr<Entry>& entry, bool now) {
+  if (now) {
+    entry->order = --firstOrder_;
+    queue_.push_front(entry);
+  } else {
+    entry->order = ++lastOrder_;
+    queue_.push_back(entry);
+  }
+  workReady_.notify_one();
+}
+
+void EvaluationPool::handIn(const EngineJob& job, bool now, PathTest leavesPath) {
+  std::lock_guard lock(mutex_);
+  std::shared_ptr<Entry> entry = find(job);
+  if (!entry) {
+    entry = known_.emplace_back(std::make_shared<Entry>(job, std::move(leavesPath)));
+    queue(entry, now);
+  } else if (const auto waiting = std::find(queue_.begin(), queue_.end(), entry);
+             now && waiting != queue_.end()) {
+    queue_.erase(waiting);
+    queue(entry, true);
+  }
+  ++entry->uses;
+}
+
+std::shared_ptr<const EngineOutcome> EvaluationPool::take(const EngineJob& job, UserInterface& ui) {
+  std::unique_lock lock(mutex_);
+  std::shared_ptr<Entry> entry = find(job);
+  if (!entry) {
+    entry = known_.emplace_back(std::make_shared<Entry>(job, PathTest{}));
+    entry->uses = 1;
+    queue(entry, true);
+  }
+  while (!jobDone_.wait_for(lock, kIdleEvery, [&] { return entry->done; })) {
+    lock.unlock();
+    ui.idle();
+    lock.lock();
+  }
+  if (--entry->uses == 0) known_.remove(entry);
+  if (entry->error) std::rethrow_exception(entry->error);
+  // The outcome lives as long as the caller holds it, entry or not.
+  return {entry, &entry->outcome};
+}
+
+void EvaluationPool::forgetAllBut(const EngineJob& kept) { forget(&kept); }
+
+void EvaluationPool::forgetAll() { forget(nullptr); }
+
+void EvaluationPool::forget(const EngineJob* kept) {
+  std::lock_guard lock(mutex_);
+  for (auto it = known_.begin(); it != known_.end();) {
+    if (kept && (*it)->job == *kept) {
+      (*it)->uses = 0;
+      ++it;
+      continue;
+    }
+    (*it)->forgotten = true;
+    queue_.erase(std::remove(queue_.begin(), queue_.end(), *it), queue_.end());
+    it = known_.erase(it);
+  }
+}
+
+void EvaluationPool::dropAfter(long order) {
+  for (auto it = queue_.begin(); it != queue_.end();) {
+    if ((*it)->order > order) {
+      known_.remove(*it);
+      it = queue_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
+
+void EvaluationPool::work() {
+  const auto model = std::make_unique<Model>();
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    workReady_.wait(lock, [&] { return stopping_ || !queue_.empty(); });
+    if (stopping_) return;
+    const std::shared_ptr<Entry> entry = queue_.front();
+    queue_.pop_front();
+    lock.unlock();
+    EngineOutcome outcome;
+    std::exception_ptr error;
+    try {
+      outcome = RunEngineJob(entry->job, *model);
+    } catch (...) {
+      error = std::current_exception();
+    }
+    lock.lock();
+    entry->outcome = std::move(outcome);
+    entry->error = error;
+    entry->done = true;
+    if (entry->leftPath()) dropAfter(entry->order);
+    jobDone_.notify_all();
+  }
+}
+
+int WorkerThreads(int threads) {
+  if (threads > 0) return threads;
+  return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
+
+}  // namespace morvane

@@ -1,0 +1,76 @@
+// Worker threads that score engine jobs, each on a Model of its own (its
+// tables grow with the time steps of the jobs, so memory grows with the
+// number of workers). The run's thread hands jobs in, those it foresees at the
+// back of the queue in the order it will need them and the one it needs now at
+// the front, and takes their outcomes in its own order; a job handed in again
+// before it is taken is scored once. Only the run's thread calls these methods.
+//
+// An outcome that takes the run off the foreseen path (it shortened the time
+// step, or its job's own test says so) drops the jobs foreseen after it that
+// no worker has started, so that the workers are free for the run's new path.
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <functional>
+#include <list>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "core/engine_job.h"
+#include "core/user_interface.h"
+
+namespace morvane {
+
+class EvaluationPool {
+ public:
+  explicit EvaluationPool(int threads);
+  ~EvaluationPool();
+  EvaluationPool(const EvaluationPool&) = delete;
+  EvaluationPool& operator=(const EvaluationPool&) = delete;
+
+  int threads() const { return static_cast<int>(workers_.size()); }
+  // Jobs handed in and not yet taken.
+  int handedIn() const;
+
+  // Whether figures would take the run off the foreseen path. It runs on a
+  // worker thread, so it reads only what it holds.
+  using PathTest = std::function<bool(const EngineFigures&)>;
+
+  // Hands a job in; `now` puts it before every job waiting for a worker.
+  void handIn(const EngineJob& job, bool now, PathTest leavesPath = {});
+  // The outcome of a job, once a worker has scored it (one dropped or never
+  // handed in is handed in now). While it waits, the windows idle through
+  // `ui`. A worker's exception is thrown here.
+  std::shared_ptr<const EngineOutcome> take(const EngineJob& job, UserInterface& ui);
+  // Forgets the jobs handed in (but `kept`, which then counts as not handed in):
+  // those waiting are dropped, those being scored are dropped when done.
+  void forgetAllBut(const EngineJob& kept);
+  void forgetAll();
+
+ private:
+  struct Entry;
+  std::shared_ptr<Entry> find(const EngineJob& job) const;
+  void queue(const std::shared_ptr<Entry>& entry, bool now);
+  void forget(const EngineJob* kept);
+  void dropAfter(long order);
+  void work();
+
+  mutable std::mutex mutex_;
+  std::condition_variable workReady_;
+  std::condition_variable jobDone_;
+  std::list<std::shared_ptr<Entry>> known_;   // handed in, not yet taken or forgotten
+  std::deque<std::shared_ptr<Entry>> queue_;  // waiting for a worker
+  long lastOrder_ = 0;                        // of the job foreseen last
+  long firstOrder_ = 0;                       // of the job needed now last
+  bool stopping_ = false;
+  std::vector<std::thread> workers_;
+};
+
+// The workers a run starts: `threads` when above 0, else one per core.
+int WorkerThreads(int threads);
+
+}  // namespace morvane
