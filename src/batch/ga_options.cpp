@@ -61,6 +61,19 @@ BatchOption StartInterval() {
           }};
 }
 
+BatchOption Threads() {
+  return {"--threads", "N",
+          "worker threads that score plans, 1 to " + std::to_string(kMaxThreads) +
+              " (default: one per core); the results do not depend on it",
+          [](BatchRequest& request, const std::string& text) -> std::optional<std::string> {
+            const auto threads = ParseInteger(text);
+            if (!threads || *threads < 1 || *threads > kMaxThreads)
+              return "must be a whole number from 1 to " + std::to_string(kMaxThreads);
+            request.ga.settings.Threads = *threads;
+            return std::nullopt;
+          }};
+}
+
 BatchOption Text(std::string name, std::string valueName, std::string help,
                  std::string GARequest::*field) {
   return {std::move(name), std::move(valueName), std::move(help),
@@ -109,6 +122,7 @@ OptionGroup GAOptions() {
                [](GARequest& ga) { ga.settings.ImproveLast = false; }),
           Flag("--no-swap", "never swap two part-timers for one full-timer",
                [](GARequest& ga) { ga.settings.AllowSwap = false; }),
+          Threads(),
           Text("--max-cost", "X",
                "most labour cost of a plan, MinCost to 1000 x MinCost (default 4 x full-time "
                "cost x mean demand / service rate)",

@@ -16,6 +16,7 @@ namespace morvane {
 
 inline constexpr std::int32_t kMaxPopulation = 250;
 inline constexpr std::int32_t kObjectiveNone = 3;
+inline constexpr std::int32_t kMaxThreads = 256;
 
 struct GASettings {
   Real MaxCost = 0.0L;                 // MinCost .. 1000 x MinCost
@@ -33,8 +34,8 @@ struct GASettings {
   bool ImproveCarryOver = false;
   bool ImproveLast = true;
   bool AllowSwap = true;
-  // Worker threads that score plans (0: one per core). Runs give the same
-  // results with any number; only their speed and memory differ.
+  // Worker threads that score plans, 1..kMaxThreads (0: one per core). Runs give
+  // the same results with any number; only their speed and memory differ.
   std::int32_t Threads = 0;
 
   bool twoObjectives() const { return SecondObjectiveIndex != kObjectiveNone; }

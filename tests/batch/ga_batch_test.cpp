@@ -38,7 +38,8 @@ class GABatchTest : public ::testing::Test {
 TEST_F(GABatchTest, OptionsReachTheSettingsWithinTheirRanges) {
   ASSERT_EQ(
       parse({"--seed", "-7", "--no-change", "1", "--bias", "-1", "--start-interval", "8",
-             "--objective", "minutes", "--objective2", "cost", "--improve-carry", "--no-swap"}),
+             "--objective", "minutes", "--objective2", "cost", "--improve-carry", "--no-swap",
+             "--threads", "3"}),
       std::nullopt);
   const GASettings& s = request->ga.settings;
   EXPECT_TRUE(request->ga.run);
@@ -50,6 +51,8 @@ TEST_F(GABatchTest, OptionsReachTheSettingsWithinTheirRanges) {
   EXPECT_EQ(s.FirstObjectiveIndex, 2);
   EXPECT_EQ(s.SecondObjectiveIndex, 0);
   EXPECT_TRUE(s.ImproveBest && s.ImproveCarryOver && !s.ImproveLast && !s.AllowSwap);
+  EXPECT_EQ(s.Threads, 3);
+  EXPECT_EQ(parse({"--threads", "0"}), "--threads 0: must be a whole number from 1 to 256");
   EXPECT_EQ(parse({"--carry", "4"}), "--carry 4: Invalid Parameter Value.  Must have 0 <= X <= 3");
   EXPECT_EQ(parse({"--start-interval", "5"}),
             "--start-interval 5: must be one of 1, 2, 4, 6, 8, 12, 16, 24, 32, 48");

@@ -198,12 +198,11 @@ TEST(GAThreads, AnEvaluationShortensTheTimeStep) {
   EXPECT_EQ(serial.figures[1], 60);
 }
 
-// Starts every 12 hours under a tight cost leave few different plans.
+// Starts every 6 hours under a tight cost leave few different plans.
 TEST(GAThreads, DuplicateChildren) {
   const RunRecord serial = ExpectSameAtEveryThreadCount([](GAScenario& s) {
-    s.settings.StartInterval = 48;
-    s.settings.MaxCost = 1700;
-    s.settings.MaxGenerations = 4;
+    s.settings.StartInterval = 24;
+    s.settings.MaxCost = 1800;
   });
   EXPECT_TRUE(Has(serial.report, ".....SOLUTION BELOW NOT UNIQUE....."));
   EXPECT_TRUE(Has(serial.report, ".....SOLUTION BELOW NOT FEASIBLE....."));
@@ -219,12 +218,16 @@ TEST(GAThreads, NoFeasibleInitialPopulation) {
 // the initial population, in a generation step, in the hill climb of a
 // generation and at its end.
 TEST(GAThreads, AStopAtAnyPauseLeavesWhatASerialRunLeaves) {
-  const int pauses = static_cast<int>(RunWith(ImproveEveryGeneration, 1).pauses.size());
-  for (int stopAt : {3, pauses / 4, pauses / 2, pauses - 12, pauses - 3}) {
+  const auto oneGeneration = [](GAScenario& s) {
+    ImproveEveryGeneration(s);
+    s.settings.MaxGenerations = 1;
+  };
+  const int pauses = static_cast<int>(RunWith(oneGeneration, 1).pauses.size());
+  for (int stopAt : {3, pauses / 3, pauses / 2, pauses - 8}) {
     SCOPED_TRACE("stop at pause " + std::to_string(stopAt) + " of " + std::to_string(pauses));
-    const RunRecord serial = RunWith(ImproveEveryGeneration, 1, stopAt);
+    const RunRecord serial = RunWith(oneGeneration, 1, stopAt);
     EXPECT_EQ(serial.end, RunEnd::Stopped);
-    ExpectSameRun(serial, RunWith(ImproveEveryGeneration, 3, stopAt));
+    ExpectSameRun(serial, RunWith(oneGeneration, 3, stopAt));
   }
 }
 
