@@ -13,6 +13,12 @@ inline const std::string kNoFullTimeDutyMessage =
 
 std::int32_t BlockHigh(const GASettings& settings) { return settings.PopulationSize - 2; }
 
+// Generations without change may not exceed the generations, but never fall below
+// 1: with no generations at all the range 1..0 would leave the box unusable.
+std::int32_t NoChangeHigh(const GASettings& settings) {
+  return std::max(settings.MaxGenerations, GASettingRanges::kNoChangeLow);
+}
+
 }  // namespace
 
 std::int32_t StartIntervalOfItem(int item) {
@@ -89,13 +95,13 @@ EntryOutcome MaxGenEditExit(const std::string& text, GASettings& settings) {
   EntryOutcome outcome = ValidateIntEdit(text, settings.MaxGenerations,
                                          GASettingRanges::kGenerationsLow,
                                          GASettingRanges::kGenerationsHigh);
-  settings.MaxGenNoChange = std::min(settings.MaxGenNoChange, settings.MaxGenerations);
+  settings.MaxGenNoChange = std::min(settings.MaxGenNoChange, NoChangeHigh(settings));
   return outcome;
 }
 
 EntryOutcome MaxGenNoChangeEditExit(const std::string& text, GASettings& settings) {
   return ValidateIntEdit(text, settings.MaxGenNoChange, GASettingRanges::kNoChangeLow,
-                         settings.MaxGenerations);
+                         NoChangeHigh(settings));
 }
 
 EntryOutcome Number2ImportEditExit(const std::string& text, GASettings& settings) {

@@ -75,6 +75,10 @@ TEST(GASettings, BlockAndNoChangeSettingsFollowTheirBounds) {
   EXPECT_TRUE(MaxGenEditExit("30", settings).stored);
   EXPECT_EQ(settings.MaxGenNoChange, 30);
   EXPECT_FALSE(MaxGenNoChangeEditExit("31", settings).stored);
+  // No generations at all: the run is the initial population, the box stays usable.
+  EXPECT_TRUE(MaxGenEditExit("0", settings).stored);
+  EXPECT_EQ(settings.MaxGenNoChange, 1);
+  EXPECT_TRUE(MaxGenNoChangeEditExit("1", settings).warnings.empty());
   EXPECT_FALSE(BiasEditExit("2.5", settings).stored);
   EXPECT_TRUE(RandSeedEditExit("-2000000000", settings).stored);
 }
