@@ -15,8 +15,9 @@ struct EvaluationPool::Entry {
   Entry(const EngineJob& j, PathTest test) : job(j), leavesPath(std::move(test)) {}
   const EngineJob job;
   const PathTest leavesPath;
-  long order = 0;  // where the run needs it: the jobs needed now first, then those foreseen
-  int uses = 0;    // times handed in and not yet taken
+  long order = 0;        // where the run needs it: the jobs needed now first, then those foreseen
+  int uses = 0;          // times handed in and not yet taken
+  bool awaited = false;  // the run waits for it: it is never dropped
   bool forgotten = false;
   bool done = false;
   EngineOutcome outcome;
@@ -44,13 +45,6 @@ EvaluationPool::~EvaluationPool() {
   for (std::thread& worker : workers_) worker.join();
 }
 
-int EvaluationPool::handedIn() const {
-  std::lock_guard lock(mutex_);
-  int uses = 0;
-  for (const auto& entry : known_) uses += entry->uses;
-  return uses;
-}
-
 std::shared_ptr<EvaluationPool::Entry> EvaluationPool::find(const EngineJob& job) const {
   const auto it = std::find_if(known_.begin(), known_.end(),
                                [&](const auto& entry) { return entry->job == job; });
@@ -75,9 +69,9 @@ void EvaluationPool::handIn(const EngineJob& job, bool now, PathTest leavesPath)
     entry = known_.emplace_back(std::make_shared<Entry>(job, std::move(leavesPath)));
     queue(entry, now);
   } else if (const auto waiting = std::find(queue_.begin(), queue_.end(), entry);
-             now && waiting != queue_.end()) {
+             waiting != queue_.end()) {
     queue_.erase(waiting);
-    queue(entry, true);
+    queue(entry, now);
   }
   ++entry->uses;
 }
@@ -90,6 +84,7 @@ std::shared_ptr<const EngineOutcome> EvaluationPool::take(const EngineJob& job, 
     entry->uses = 1;
     queue(entry, true);
   }
+  entry->awaited = true;
   while (!jobDone_.wait_for(lock, kIdleEvery, [&] { return entry->done; })) {
     lock.unlock();
     ui.idle();
@@ -101,27 +96,27 @@ std::shared_ptr<const EngineOutcome> EvaluationPool::take(const EngineJob& job, 
   return {entry, &entry->outcome};
 }
 
-void EvaluationPool::forgetAllBut(const EngineJob& kept) { forget(&kept); }
-
-void EvaluationPool::forgetAll() { forget(nullptr); }
-
-void EvaluationPool::forget(const EngineJob* kept) {
+void EvaluationPool::withdraw(const EngineJob& job) {
   std::lock_guard lock(mutex_);
-  for (auto it = known_.begin(); it != known_.end();) {
-    if (kept && (*it)->job == *kept) {
-      (*it)->uses = 0;
-      ++it;
-      continue;
-    }
-    (*it)->forgotten = true;
-    queue_.erase(std::remove(queue_.begin(), queue_.end(), *it), queue_.end());
-    it = known_.erase(it);
-  }
+  const std::shared_ptr<Entry> entry = find(job);
+  if (!entry || --entry->uses > 0) return;
+  forget(entry);
+}
+
+void EvaluationPool::forgetAll() {
+  std::lock_guard lock(mutex_);
+  while (!known_.empty()) forget(known_.front());
+}
+
+void EvaluationPool::forget(std::shared_ptr<Entry> entry) {
+  entry->forgotten = true;
+  queue_.erase(std::remove(queue_.begin(), queue_.end(), entry), queue_.end());
+  known_.remove(entry);
 }
 
 void EvaluationPool::dropAfter(long order) {
   for (auto it = queue_.begin(); it != queue_.end();) {
-    if ((*it)->order > order) {
+    if ((*it)->order > order && !(*it)->awaited) {
       known_.remove(*it);
       it = queue_.erase(it);
     } else {

@@ -33,29 +33,29 @@ class EvaluationPool {
   EvaluationPool& operator=(const EvaluationPool&) = delete;
 
   int threads() const { return static_cast<int>(workers_.size()); }
-  // Jobs handed in and not yet taken.
-  int handedIn() const;
 
   // Whether figures would take the run off the foreseen path. It runs on a
   // worker thread, so it reads only what it holds.
   using PathTest = std::function<bool(const EngineFigures&)>;
 
-  // Hands a job in; `now` puts it before every job waiting for a worker.
+  // Hands a job in, behind the jobs waiting for a worker (a job handed in
+  // before and still waiting moves there too); `now` puts it before them.
   void handIn(const EngineJob& job, bool now, PathTest leavesPath = {});
   // The outcome of a job, once a worker has scored it (one dropped or never
   // handed in is handed in now). While it waits, the windows idle through
   // `ui`. A worker's exception is thrown here.
   std::shared_ptr<const EngineOutcome> take(const EngineJob& job, UserInterface& ui);
-  // Forgets the jobs handed in (but `kept`, which then counts as not handed in):
-  // those waiting are dropped, those being scored are dropped when done.
-  void forgetAllBut(const EngineJob& kept);
+  // One hand-in of the job fewer; a job left without one is forgotten: dropped
+  // when it waits for a worker, its outcome dropped when it is being scored.
+  void withdraw(const EngineJob& job);
+  // Forgets every job handed in.
   void forgetAll();
 
  private:
   struct Entry;
   std::shared_ptr<Entry> find(const EngineJob& job) const;
   void queue(const std::shared_ptr<Entry>& entry, bool now);
-  void forget(const EngineJob* kept);
+  void forget(std::shared_ptr<Entry> entry);
   void dropAfter(long order);
   void work();
 

@@ -20,7 +20,7 @@ RunResult Ended(RunEnd end) {
 }
 
 // The run foresees the evaluations of its initial population: random plans
-// for the members still to come.
+// for the members still to come (and the first generation's imports).
 class GARun : public Forecast {
  public:
   explicit GARun(GAContext& context)
@@ -223,14 +223,15 @@ class GARun : public Forecast {
     report(line);
   }
 
+  // After the members come the imports of the first generation.
   void restart() override {
     foreseen_ = s_.random;
-    membersLeft_ = settings_.PopulationSize - member_;
+    plansLeft_ = settings_.PopulationSize - member_ + ForeseeableImports(settings_, 1);
   }
 
   bool next(const EngineTest& reaches) override {
-    if (membersLeft_ <= 0) return false;
-    --membersLeft_;
+    if (plansLeft_ <= 0) return false;
+    --plansLeft_;
     GASolution plan;
     return MakeRandomPlan(c_.model, settings_, foreseen_, plan,
                           [&](GASolution& made) { return reaches(made); });
@@ -241,7 +242,7 @@ class GARun : public Forecast {
   GASettings& settings_;
   std::int32_t member_ = 0;  // the member of the initial population being made
   RandomGenerator foreseen_;
-  std::int32_t membersLeft_ = 0;
+  std::int32_t plansLeft_ = 0;
   TimeStamp start_;
   std::int32_t improveCount_ = 0;
   Real bestSoFar_ = 1e30L;

@@ -64,7 +64,7 @@ class GenerationStep : public Forecast {
   void sizeBlocks() {
     s_.ActualCarryOver = settings_.NumberToCarryOver;
     // The carried-over and imported slots stay inside the population arrays.
-    s_.ActualImport = std::min(settings_.NumberToImport, kMaxPopulation - s_.ActualCarryOver);
+    s_.ActualImport = ImportBlock(settings_);
     if (!settings_.twoObjectives()) return;
     std::int32_t nonInferior = 0;
     for (std::int32_t i = 1; i <= ranked_; ++i)
@@ -113,8 +113,10 @@ class GenerationStep : public Forecast {
   }
 
   // 5. Random plans, duplicates remade silently.
+  bool importing() const { return settings_.PopulationSize >= 2 && s_.ActualImport > 0; }
+
   Failure import() {
-    if (settings_.PopulationSize < 2 || s_.ActualImport <= 0) return std::nullopt;
+    if (!importing()) return std::nullopt;
     for (std::int32_t i = s_.ActualCarryOver + 1; i <= s_.ActualCarryOver + s_.ActualImport; ++i)
       if (Failure failure = importSlot(i)) return failure;
     return std::nullopt;
@@ -199,25 +201,39 @@ class GenerationStep : public Forecast {
   // The slots after the carried-over ones that take random plans: those beyond
   // the ranked members, then the import block.
   std::int32_t lastRandomSlot() const {
-    const bool importing = settings_.PopulationSize >= 2 && s_.ActualImport > 0;
-    return s_.ActualCarryOver + (importing ? s_.ActualImport : 0);
+    return s_.ActualCarryOver + (importing() ? s_.ActualImport : 0);
   }
   std::int32_t firstChildSlot() const { return s_.ActualCarryOver + s_.ActualImport + 1; }
 
+  // After the children come the next step's imports, so that no worker waits
+  // while the last children of this step are scored.
   void restart() override {
     foreseen_ = s_.random;
     randomLeft_ = std::max(0, lastRandomSlot() - slot_);
     childrenLeft_ = settings_.PopulationSize - std::max(slot_, firstChildSlot() - 1);
+    nextImportsLeft_ = s_.StopRequested ? 0 : ForeseeableImports(settings_, s_.GenerationCount + 1);
   }
 
   bool next(const EngineTest& reaches) override {
-    GASolution plan;
     if (randomLeft_ > 0) {
       --randomLeft_;
-      return MakeRandomPlan(c_.model, settings_, foreseen_, plan,
-                            [&](GASolution& made) { return reaches(made); });
+      return randomPlan(reaches);
     }
-    for (int attempt = 0; childrenLeft_ > 0 && attempt < kMaxSlotAttempts; ++attempt) {
+    if (childrenLeft_ > 0) return child(reaches);
+    if (nextImportsLeft_ <= 0) return false;
+    --nextImportsLeft_;
+    return randomPlan(reaches);
+  }
+
+  bool randomPlan(const EngineTest& reaches) {
+    GASolution plan;
+    return MakeRandomPlan(c_.model, settings_, foreseen_, plan,
+                          [&](GASolution& made) { return reaches(made); });
+  }
+
+  bool child(const EngineTest& reaches) {
+    GASolution plan;
+    for (int attempt = 0; attempt < kMaxSlotAttempts; ++attempt) {
       breed(foreseen_, plan);
       if (!reaches(plan)) continue;
       --childrenLeft_;
@@ -239,9 +255,21 @@ class GenerationStep : public Forecast {
   RandomGenerator foreseen_;
   std::int32_t randomLeft_ = 0;
   std::int32_t childrenLeft_ = 0;
+  std::int32_t nextImportsLeft_ = 0;
 };
 
 }  // namespace
+
+std::int32_t ImportBlock(const GASettings& settings) {
+  return std::min(settings.NumberToImport, kMaxPopulation - settings.NumberToCarryOver);
+}
+
+std::int32_t ForeseeableImports(const GASettings& settings, std::int32_t generation) {
+  if (settings.twoObjectives() || settings.ImproveBest || generation > settings.MaxGenerations ||
+      settings.PopulationSize < 2)
+    return 0;
+  return std::max(0, ImportBlock(settings));
+}
 
 BlockSizes TwoObjectiveBlocks(std::int32_t nonInferior, std::int32_t maxOnTradeoff,
                               std::int32_t importPerGeneration, std::int32_t crossoverPerGeneration,

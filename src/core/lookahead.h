@@ -58,7 +58,8 @@ class Lookahead {
   // them again (with settings.Threads workers, one per core when 0).
   void release();
 
-  // While a scope lives, `forecast` foresees the run's next evaluations.
+  // While a scope lives, `forecast` foresees the run's next evaluations. Jobs
+  // foreseen before it stay handed in as long as it foresees them too.
   class Scope {
    public:
     Scope(Lookahead& lookahead, Forecast& forecast);
@@ -73,12 +74,17 @@ class Lookahead {
 
  private:
   EvaluationPool& pool(int threads);
-  void forget();
-  void foresee(GAContext& context, EvaluationPool& workers);
+  // The forecast starts again after the plan being evaluated; jobs foreseen
+  // before that it foresees again stay handed in (in its order), the others
+  // are withdrawn.
+  void refocus(const GAContext& context, EvaluationPool& workers);
+  // Hands in foreseen jobs until the workers have enough ahead.
+  void foresee(const GAContext& context, EvaluationPool& workers);
 
   std::unique_ptr<EvaluationPool> pool_;
   std::unique_ptr<Model> scratch_;  // where foreseen plans are installed and tested
   Forecast* forecast_ = nullptr;
+  bool handedOver_ = false;         // the forecast changed since the last evaluation
   std::deque<EngineJob> foreseen_;  // handed in, in the order the run will reach them
 };
 

@@ -14,8 +14,10 @@
 #include <limits>
 #include <sstream>
 
+#include "core/current_plan_improvement.h"
 #include "core/ga_run.h"
 #include "core/history_file.h"
+#include "core/schedule_plan.h"
 #include "ga_scenario.h"
 
 namespace morvane {
@@ -101,9 +103,12 @@ struct RunRecord {
 };
 
 using Setup = std::function<void(GAScenario&)>;
+using Command = std::function<RunEnd(GAContext&)>;
+
+RunEnd GARun(GAContext& context) { return DoGAClick(context).end; }
 
 // One seeded run with `threads` workers, stopped at pause `stopAt` when above 0.
-RunRecord RunWith(const Setup& setup, int threads, int stopAt = 0) {
+RunRecord RunWith(const Setup& setup, int threads, int stopAt = 0, const Command& command = GARun) {
   GAScenario s;
   setup(s);
   s.settings.Threads = threads;
@@ -112,7 +117,7 @@ RunRecord RunWith(const Setup& setup, int threads, int stopAt = 0) {
     if (static_cast<int>(s.ui.pauses.size()) == stopAt) s.state->StopRequested = true;
   };
   RunRecord r;
-  r.end = DoGAClick(s.context).end;
+  r.end = command(s.context);
   r.report = s.ui.report;
   r.pauses = s.ui.pauses;
   r.pctDone = s.ui.pctDone;
@@ -150,11 +155,11 @@ void ExpectSameRun(const RunRecord& serial, const RunRecord& threaded) {
 }
 
 // One worker scores the plans one after another, in the order a serial run does.
-RunRecord ExpectSameAtEveryThreadCount(const Setup& setup) {
-  const RunRecord serial = RunWith(setup, 1);
+RunRecord ExpectSameAtEveryThreadCount(const Setup& setup, const Command& command = GARun) {
+  const RunRecord serial = RunWith(setup, 1, 0, command);
   for (int threads : {2, 4}) {
     SCOPED_TRACE(std::to_string(threads) + " threads");
-    ExpectSameRun(serial, RunWith(setup, threads));
+    ExpectSameRun(serial, RunWith(setup, threads, 0, command));
   }
   return serial;
 }
@@ -212,6 +217,22 @@ TEST(GAThreads, NoFeasibleInitialPopulation) {
   const RunRecord serial =
       ExpectSameAtEveryThreadCount([](GAScenario& s) { s.settings.MaxCost = 800; });
   EXPECT_EQ(serial.end, RunEnd::Failed);
+}
+
+// Starts 12 hours apart: a move earlier and a move later give the same plan, so
+// a job is foreseen twice, around moves that are kept.
+TEST(GAThreads, AHillClimbWhoseMovesMeet) {
+  const RunRecord serial = ExpectSameAtEveryThreadCount(
+      [](GAScenario& s) {
+        s.model.staffing.StartTimes[FullTime][0] = 10;
+        s.model.staffing.StartTimes[FullTime][48] = 4;
+        ASSERT_FALSE(ScheduleGridExit(s.model));
+        s.settings.StartInterval = 48;
+      },
+      [](GAContext& context) {
+        return ImproveCurrentPlan(context, [] {}) ? RunEnd::Finished : RunEnd::Failed;
+      });
+  EXPECT_TRUE(Has(serial.report, "WORKING ON SOL. 1 WITH 2 CYCLES DONE"));
 }
 
 // A stop at pause k of a threaded run is a stop at pause k of a serial run: in

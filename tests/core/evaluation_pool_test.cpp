@@ -1,0 +1,80 @@
+// The worker threads' pool on plans of the quick test scenario: jobs scored
+// once however often they are handed in, the job the run waits for scored
+// whatever the jobs before it did, and the engine's calls replayed in order.
+#include "core/evaluation_pool.h"
+
+#include <gtest/gtest.h>
+
+#include "core/evaluation.h"
+#include "ga_scenario.h"
+
+namespace morvane {
+namespace {
+
+using testing::GAScenario;
+
+// The job of a plan with `fullTimers` starting at midnight and at noon.
+EngineJob JobFor(GAScenario& s, std::int32_t fullTimers) {
+  GASolution plan;
+  plan.FullTimeStarts[0] = plan.FullTimeStarts[48] = fullTimers;
+  EXPECT_TRUE(InstallForEvaluation(s.model, 100, plan) && ReachesEngine(s.model));
+  return JobOf(s.model);
+}
+
+TEST(EvaluationPool, AJobHandedInTwiceIsScoredOnceAndAsOnTheRunsModel) {
+  GAScenario s;
+  const EngineJob job = JobFor(s, 7);
+  EvaluationPool pool(2);
+  pool.handIn(job, false);
+  pool.handIn(job, false);
+  const auto first = pool.take(job, s.ui);
+  const auto second = pool.take(job, s.ui);
+  EXPECT_EQ(first.get(), second.get());
+  const auto figures = RunEngine(s.model, s.ui);
+  ASSERT_TRUE(first->figures && figures);
+  EXPECT_EQ(first->figures->PersonHours, figures->PersonHours);
+  EXPECT_EQ(first->MaxStates, s.model.inputs.MaxStates);
+}
+
+// A foreseen job whose outcome leaves the path drops the jobs foreseen after
+// it, but never the one the run already waits for.
+TEST(EvaluationPool, TheJobTheRunWaitsForIsNeverDropped) {
+  GAScenario s;
+  const EngineJob kept = JobFor(s, 7);
+  const EngineJob next = JobFor(s, 8);
+  EvaluationPool pool(1);
+  pool.handIn(kept, false, [](const EngineFigures&) { return true; });
+  pool.handIn(next, false);
+  EXPECT_TRUE(pool.take(next, s.ui)->figures);
+  EXPECT_TRUE(pool.take(kept, s.ui)->figures);
+}
+
+// The engine's calls come back in order; a changed value is in the model when
+// its box hears of it.
+TEST(RecordingUserInterface, ReplaysTheCallsWithTheValuesAsTheyStood) {
+  GAScenario worker;
+  RecordingUserInterface recorder(worker.model);
+  recorder.reportLine("first");
+  worker.model.inputs.MaxStates = 150;
+  recorder.valueChanged(ShownValue::MaxStates);
+  recorder.pause(50);
+  recorder.progress(Gauge::PctDone, 40);
+  worker.model.inputs.MaxStates = 200;
+  recorder.valueChanged(ShownValue::MaxStates);
+  recorder.reportLine("second");
+  struct Shown : testing::ScriptedUserInterface {
+    const Model* model = nullptr;
+    std::vector<std::int32_t> states;
+    void valueChanged(ShownValue) override { states.push_back(model->inputs.MaxStates); }
+  } run;
+  GAScenario main;
+  run.model = &main.model;
+  ReplayCalls(recorder.takeCalls(), run, main.model);
+  EXPECT_EQ(run.report, (std::vector<std::string>{"second", "first"}));
+  EXPECT_EQ(run.states, (std::vector<std::int32_t>{150, 200}));
+  EXPECT_EQ(run.pauses, std::vector<int>{50});
+  EXPECT_EQ(run.pctDone, std::vector<int>{40});
+}
+
+}  // namespace
+}  // namespace morvane
