@@ -15,18 +15,19 @@ struct EvaluationPool::Entry {
   Entry(const EngineJob& j, PathTest test) : job(j), leavesPath(std::move(test)) {}
   const EngineJob job;
   const PathTest leavesPath;
-  long order = 0;        // where the run needs it: the jobs needed now first, then those foreseen
-  int uses = 0;          // times handed in and not yet taken
-  bool awaited = false;  // the run waits for it: it is never dropped
-  bool forgotten = false;
+  long order = 0;  // where the run needs it: the jobs needed now first, then those foreseen
+  int uses = 0;    // times handed in and not yet taken or withdrawn
+  bool queued = false;
+  bool started = false;
   bool done = false;
+  bool awaited = false;  // the run waits for it: it is never dropped
   EngineOutcome outcome;
   std::exception_ptr error;
 
   // A shorter time step changes every job after it, and a kept move the plan
-  // that every move after it starts from.
+  // that every move after it starts from. A job no longer used tells nothing.
   bool leftPath() const {
-    if (error || forgotten) return false;
+    if (error || uses == 0) return false;
     if (outcome.TimeStepSeconds != job.inputs.TimeStepSeconds) return true;
     return leavesPath && outcome.figures && leavesPath(*outcome.figures);
   }
@@ -45,6 +46,21 @@ EvaluationPool::~EvaluationPool() {
   for (std::thread& worker : workers_) worker.join();
 }
 
+int EvaluationPool::waiting() const {
+  std::lock_guard lock(mutex_);
+  return static_cast<int>(queue_.size());
+}
+
+bool EvaluationPool::offPath() const {
+  std::lock_guard lock(mutex_);
+  return offPath_;
+}
+
+void EvaluationPool::newPath() {
+  std::lock_guard lock(mutex_);
+  offPath_ = false;
+}
+
 std::shared_ptr<EvaluationPool::Entry> EvaluationPool::find(const EngineJob& job) const {
   const auto it = std::find_if(known_.begin(), known_.end(),
                                [&](const auto& entry) { return entry->job == job; });
@@ -52,6 +68,8 @@ std::shared_ptr<EvaluationPool::Entry> EvaluationPool::find(const EngineJob& job
 }
 
 void EvaluationPool::queue(const std::shared_ptr<Entry>& entry, bool now) {
+  if (entry->queued) unqueue(entry);
+  entry->queued = true;
   if (now) {
     entry->order = --firstOrder_;
     queue_.push_front(entry);
@@ -62,31 +80,34 @@ void EvaluationPool::queue(const std::shared_ptr<Entry>& entry, bool now) {
   workReady_.notify_one();
 }
 
+void EvaluationPool::unqueue(const std::shared_ptr<Entry>& entry) {
+  queue_.erase(std::find(queue_.begin(), queue_.end(), entry));
+  entry->queued = false;
+}
+
 void EvaluationPool::handIn(const EngineJob& job, bool now, PathTest leavesPath) {
   std::lock_guard lock(mutex_);
   std::shared_ptr<Entry> entry = find(job);
-  if (!entry) {
-    entry = known_.emplace_back(std::make_shared<Entry>(job, std::move(leavesPath)));
-    queue(entry, now);
-  } else if (const auto waiting = std::find(queue_.begin(), queue_.end(), entry);
-             waiting != queue_.end()) {
-    queue_.erase(waiting);
-    queue(entry, now);
-  }
+  if (!entry) entry = known_.emplace_back(std::make_shared<Entry>(job, std::move(leavesPath)));
+  if (!entry->started) queue(entry, now);
   ++entry->uses;
 }
 
-std::shared_ptr<const EngineOutcome> EvaluationPool::take(const EngineJob& job, UserInterface& ui) {
+std::shared_ptr<const EngineOutcome> EvaluationPool::take(const EngineJob& job, UserInterface& ui,
+                                                          const std::function<void()>& meanwhile) {
   std::unique_lock lock(mutex_);
   std::shared_ptr<Entry> entry = find(job);
   if (!entry) {
     entry = known_.emplace_back(std::make_shared<Entry>(job, PathTest{}));
     entry->uses = 1;
-    queue(entry, true);
   }
+  if (!entry->started && !entry->queued) queue(entry, true);
   entry->awaited = true;
-  while (!jobDone_.wait_for(lock, kIdleEvery, [&] { return entry->done; })) {
+  for (long seen = doneCount_; !entry->done; seen = doneCount_) {
+    jobDone_.wait_for(lock, kIdleEvery, [&] { return doneCount_ != seen; });
+    if (entry->done) break;
     lock.unlock();
+    meanwhile();
     ui.idle();
     lock.lock();
   }
@@ -99,25 +120,20 @@ std::shared_ptr<const EngineOutcome> EvaluationPool::take(const EngineJob& job, 
 void EvaluationPool::withdraw(const EngineJob& job) {
   std::lock_guard lock(mutex_);
   const std::shared_ptr<Entry> entry = find(job);
-  if (!entry || --entry->uses > 0) return;
-  forget(entry);
+  if (!entry || --entry->uses > 0 || !entry->queued) return;
+  unqueue(entry);
 }
 
-void EvaluationPool::forgetAll() {
+void EvaluationPool::purge() {
   std::lock_guard lock(mutex_);
-  while (!known_.empty()) forget(known_.front());
-}
-
-void EvaluationPool::forget(std::shared_ptr<Entry> entry) {
-  entry->forgotten = true;
-  queue_.erase(std::remove(queue_.begin(), queue_.end(), entry), queue_.end());
-  known_.remove(entry);
+  known_.remove_if([](const auto& entry) { return entry->uses == 0; });
 }
 
 void EvaluationPool::dropAfter(long order) {
+  offPath_ = true;
   for (auto it = queue_.begin(); it != queue_.end();) {
     if ((*it)->order > order && !(*it)->awaited) {
-      known_.remove(*it);
+      (*it)->queued = false;
       it = queue_.erase(it);
     } else {
       ++it;
@@ -133,6 +149,8 @@ void EvaluationPool::work() {
     if (stopping_) return;
     const std::shared_ptr<Entry> entry = queue_.front();
     queue_.pop_front();
+    entry->queued = false;
+    entry->started = true;
     lock.unlock();
     EngineOutcome outcome;
     std::exception_ptr error;
@@ -145,6 +163,7 @@ void EvaluationPool::work() {
     entry->outcome = std::move(outcome);
     entry->error = error;
     entry->done = true;
+    ++doneCount_;
     if (entry->leftPath()) dropAfter(entry->order);
     jobDone_.notify_all();
   }

@@ -33,6 +33,12 @@ class EvaluationPool {
   EvaluationPool& operator=(const EvaluationPool&) = delete;
 
   int threads() const { return static_cast<int>(workers_.size()); }
+  // Jobs waiting for a worker.
+  int waiting() const;
+  // A job scored since the last newPath left the foreseen path: foresight
+  // beyond it would be wasted.
+  bool offPath() const;
+  void newPath();
 
   // Whether figures would take the run off the foreseen path. It runs on a
   // worker thread, so it reads only what it holds.
@@ -42,30 +48,34 @@ class EvaluationPool {
   // before and still waiting moves there too); `now` puts it before them.
   void handIn(const EngineJob& job, bool now, PathTest leavesPath = {});
   // The outcome of a job, once a worker has scored it (one dropped or never
-  // handed in is handed in now). While it waits, the windows idle through
-  // `ui`. A worker's exception is thrown here.
-  std::shared_ptr<const EngineOutcome> take(const EngineJob& job, UserInterface& ui);
-  // One hand-in of the job fewer; a job left without one is forgotten: dropped
-  // when it waits for a worker, its outcome dropped when it is being scored.
+  // handed in is handed in now). Whenever another job is done, and at least
+  // every few milliseconds, it calls `meanwhile` and lets the windows idle
+  // through `ui`. A worker's exception is thrown here.
+  std::shared_ptr<const EngineOutcome> take(const EngineJob& job, UserInterface& ui,
+                                            const std::function<void()>& meanwhile);
+  // One hand-in of the job fewer; a job left without one no longer waits for
+  // a worker, but can be handed in again until the next purge.
   void withdraw(const EngineJob& job);
-  // Forgets every job handed in.
-  void forgetAll();
+  // Forgets the jobs left without a hand-in; those being scored are dropped when done.
+  void purge();
 
  private:
   struct Entry;
   std::shared_ptr<Entry> find(const EngineJob& job) const;
   void queue(const std::shared_ptr<Entry>& entry, bool now);
-  void forget(std::shared_ptr<Entry> entry);
+  void unqueue(const std::shared_ptr<Entry>& entry);
   void dropAfter(long order);
   void work();
 
   mutable std::mutex mutex_;
   std::condition_variable workReady_;
   std::condition_variable jobDone_;
-  std::list<std::shared_ptr<Entry>> known_;   // handed in, not yet taken or forgotten
+  std::list<std::shared_ptr<Entry>> known_;   // handed in and not yet taken
   std::deque<std::shared_ptr<Entry>> queue_;  // waiting for a worker
   long lastOrder_ = 0;                        // of the job foreseen last
   long firstOrder_ = 0;                       // of the job needed now last
+  long doneCount_ = 0;                        // jobs scored so far
+  bool offPath_ = false;
   bool stopping_ = false;
   std::vector<std::thread> workers_;
 };

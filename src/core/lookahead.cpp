@@ -5,14 +5,19 @@
 namespace morvane {
 namespace {
 
-// Jobs foreseen beyond the one the run waits for: four per worker, so that no
-// worker waits while another scores a slow plan (one that widens its state
-// space takes several times as long). A lone worker could only score foreseen
-// plans after the one the run waits for, which a kept move would waste: it
-// scores that one alone.
-int Ahead(const EvaluationPool& workers) {
-  return workers.threads() == 1 ? 0 : 4 * workers.threads();
-}
+// How far foresight goes: jobs waiting for a worker, two per worker, topped up
+// whenever a worker finishes one; and jobs foreseen but not yet reached, up to
+// sixteen per worker, so that the others go on while one scores a slow plan (one
+// that widens its state space takes several times as long as the rest). A lone
+// worker could only score foreseen plans after the one the run waits for, which
+// a kept move would waste: it scores that one alone.
+struct Reach {
+  explicit Reach(const EvaluationPool& workers)
+      : waiting(workers.threads() == 1 ? 0 : 2 * workers.threads()),
+        foreseen(static_cast<std::size_t>(8 * waiting)) {}
+  int waiting;
+  std::size_t foreseen;
+};
 
 }  // namespace
 
@@ -31,7 +36,8 @@ std::optional<EngineFigures> Lookahead::figures(GAContext& context) {
     refocus(context, workers);
   else
     foresee(context, workers);
-  const std::shared_ptr<const EngineOutcome> outcome = workers.take(job, context.ui);
+  const std::shared_ptr<const EngineOutcome> outcome =
+      workers.take(job, context.ui, [&] { foresee(context, workers); });
   ReplayCalls(outcome->calls, context.ui, context.model);
   context.model.inputs.MaxStates = outcome->MaxStates;
   context.model.inputs.TimeStepSeconds = outcome->TimeStepSeconds;
@@ -40,25 +46,30 @@ std::optional<EngineFigures> Lookahead::figures(GAContext& context) {
 
 void Lookahead::refocus(const GAContext& context, EvaluationPool& workers) {
   handedOver_ = false;
-  const std::deque<EngineJob> before = std::move(foreseen_);
+  for (const EngineJob& job : foreseen_) workers.withdraw(job);
   foreseen_.clear();
+  workers.newPath();
   if (forecast_) {
     forecast_->restart();
     foresee(context, workers);
   }
-  for (const EngineJob& job : before) workers.withdraw(job);
+  workers.purge();
 }
 
 void Lookahead::foresee(const GAContext& context, EvaluationPool& workers) {
-  const auto ahead = static_cast<std::size_t>(Ahead(workers));
-  if (!forecast_ || foreseen_.size() >= ahead) return;
+  const Reach reach(workers);
+  const auto more = [&] {
+    return foreseen_.size() < reach.foreseen && workers.waiting() < reach.waiting &&
+           !workers.offPath();
+  };
+  if (!forecast_ || !more()) return;
   if (!scratch_) scratch_ = std::make_unique<Model>();
   ApplyJob(JobOf(context.model), *scratch_);
   const Forecast::EngineTest reaches = [&](const GASolution& plan) {
     return InstallForEvaluation(*scratch_, context.state.GAStates, plan) &&
            ReachesEngine(*scratch_);
   };
-  while (foreseen_.size() < ahead && forecast_->next(reaches)) {
+  while (more() && forecast_->next(reaches)) {
     foreseen_.push_back(JobOf(*scratch_));
     workers.handIn(foreseen_.back(), false, forecast_->leavesPath());
   }

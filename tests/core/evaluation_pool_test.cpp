@@ -27,8 +27,8 @@ TEST(EvaluationPool, AJobHandedInTwiceIsScoredOnceAndAsOnTheRunsModel) {
   EvaluationPool pool(2);
   pool.handIn(job, false);
   pool.handIn(job, false);
-  const auto first = pool.take(job, s.ui);
-  const auto second = pool.take(job, s.ui);
+  const auto first = pool.take(job, s.ui, [] {});
+  const auto second = pool.take(job, s.ui, [] {});
   EXPECT_EQ(first.get(), second.get());
   const auto figures = RunEngine(s.model, s.ui);
   ASSERT_TRUE(first->figures && figures);
@@ -45,8 +45,8 @@ TEST(EvaluationPool, TheJobTheRunWaitsForIsNeverDropped) {
   EvaluationPool pool(1);
   pool.handIn(kept, false, [](const EngineFigures&) { return true; });
   pool.handIn(next, false);
-  EXPECT_TRUE(pool.take(next, s.ui)->figures);
-  EXPECT_TRUE(pool.take(kept, s.ui)->figures);
+  EXPECT_TRUE(pool.take(next, s.ui, [] {})->figures);
+  EXPECT_TRUE(pool.take(kept, s.ui, [] {})->figures);
 }
 
 // The engine's calls come back in order; a changed value is in the model when
