@@ -76,10 +76,6 @@ class GenerationStep : public Forecast {
     s_.ActualCarryOver = blocks.carryOver;
     s_.ActualImport = blocks.import;
     settings_.PopulationSize = blocks.populationSize;
-    reportBlocks(nonInferior);
-  }
-
-  void reportBlocks(std::int32_t nonInferior) {
     report(kDashes48);
     report("GENERATION                  = " + std::to_string(s_.GenerationCount));
     report("Number on Tradeoff          = " + std::to_string(nonInferior));
@@ -112,9 +108,9 @@ class GenerationStep : public Forecast {
     return std::nullopt;
   }
 
-  // 5. Random plans, duplicates remade silently.
   bool importing() const { return settings_.PopulationSize >= 2 && s_.ActualImport > 0; }
 
+  // 5. Random plans, duplicates remade silently.
   Failure import() {
     if (!importing()) return std::nullopt;
     for (std::int32_t i = s_.ActualCarryOver + 1; i <= s_.ActualCarryOver + s_.ActualImport; ++i)

@@ -19,10 +19,10 @@ constexpr Pass kPasses[] = {{FullTime, -1, ImprovementField::FullTimeLeft},
                             {PartTime, -1, ImprovementField::PartTimeLeft},
                             {PartTime, +1, ImprovementField::PartTimeRight}};
 
+// The pass index once the four passes are over (no move is being made).
 constexpr int kNoPass = 4;
 
-template <typename Plan>
-auto& StartsOf(Plan& plan, EmployeeType type) {
+PeriodCounts& StartsOf(GASolution& plan, EmployeeType type) {
   return type == FullTime ? plan.FullTimeStarts : plan.PartTimeStarts;
 }
 
