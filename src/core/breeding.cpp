@@ -91,11 +91,12 @@ void RepairToMaxCost(GASolution& plan, Real fullTimeCost, Real partTimeCost, Rea
   }
 }
 
-Parents BreedChild(const Roulette& roulette, const Population& population, Real fullTimeCost,
-                   Real partTimeCost, Real maxCost, RandomGenerator& random, GASolution& child) {
+Parents BreedChild(const Roulette& roulette, const Population& population, const Model& model,
+                   const GASettings& settings, RandomGenerator& random, GASolution& child) {
   const Parents parents = ChooseParents(roulette, random);
   CrossOver(population[parents.mother], population[parents.father], child, random);
-  RepairToMaxCost(child, fullTimeCost, partTimeCost, maxCost, random);
+  RepairToMaxCost(child, model.inputs.FullTimeCost, model.inputs.PartTimeCost, settings.MaxCost,
+                  random);
   return parents;
 }
 

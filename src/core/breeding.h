@@ -48,9 +48,10 @@ void CrossOver(const GASolution& mother, const GASolution& father, GASolution& c
 void RepairToMaxCost(GASolution& plan, Real fullTimeCost, Real partTimeCost, Real maxCost,
                      RandomGenerator& random);
 
-// The draws of one attempt at a crossover slot: parents, crossover into
-// `child` and the repair to maxCost. Returns the parents.
-Parents BreedChild(const Roulette& roulette, const Population& population, Real fullTimeCost,
-                   Real partTimeCost, Real maxCost, RandomGenerator& random, GASolution& child);
+// The draws of one attempt at a crossover slot: parents from `population`,
+// crossover into `child` and the repair to settings.MaxCost with the model's
+// costs. Returns the parents.
+Parents BreedChild(const Roulette& roulette, const Population& population, const Model& model,
+                   const GASettings& settings, RandomGenerator& random, GASolution& child);
 
 }  // namespace morvane

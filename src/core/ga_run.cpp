@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/generation_forecast.h"
 #include "core/generation_step.h"
 #include "core/local_improvement.h"
 #include "core/plan_install.h"

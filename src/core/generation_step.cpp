@@ -4,6 +4,7 @@
 
 #include "core/breeding.h"
 #include "core/evaluation.h"
+#include "core/generation_forecast.h"
 #include "core/lookahead.h"
 #include "core/random_solution.h"
 
@@ -14,10 +15,7 @@ using Failure = std::optional<std::string>;
 
 const std::string kDashes48(48, '-');
 
-// The step foresees its own evaluations: random plans for the random slots
-// still to come, then children for the crossover slots, each slot taken to be
-// filled by the first plan made for it.
-class GenerationStep : public Forecast {
+class GenerationStep {
  public:
   GenerationStep(GAContext& context, Real bestGoingIn)
       : c_(context), s_(context.state), settings_(context.settings), bestGoingIn_(bestGoingIn) {}
@@ -27,7 +25,8 @@ class GenerationStep : public Forecast {
     report("");
     rank();
     sizeBlocks();
-    const Lookahead::Scope foresight(s_.lookahead, *this);
+    layOutForesight();
+    const Lookahead::Scope foresight(s_.lookahead, foresight_);
     Failure failure = carryOver();
     if (!failure) failure = import();
     if (!failure) failure = crossover();
@@ -119,7 +118,7 @@ class GenerationStep : public Forecast {
   }
 
   Failure importSlot(std::int32_t i) {
-    slot_ = i;
+    foresight_.fill(i);
     GASolution& slot = s_.nextPopulation[i];
     for (int attempt = 0;; ++attempt) {
       if (attempt == kMaxSlotAttempts)
@@ -150,9 +149,10 @@ class GenerationStep : public Forecast {
         return "No feasible plan unlike the others was bred for slot " + std::to_string(slot) +
                " in " + std::to_string(kMaxSlotAttempts) +
                " tries.\rThe run ends with the last complete generation.";
-      slot_ = slot;
+      foresight_.fill(slot);
       GASolution& child = s_.nextPopulation[slot];
-      const Parents parents = breed(s_.random, child);
+      const Parents parents =
+          BreedChild(roulette_, s_.population, c_.model, settings_, s_.random, child);
       if (parents.drawnEvenly && !evenReported) {
         report("All plans rank alike: mothers are drawn with equal chances");
         evenReported = true;
@@ -163,11 +163,6 @@ class GenerationStep : public Forecast {
       }
     }
     return std::nullopt;
-  }
-
-  Parents breed(RandomGenerator& random, GASolution& child) const {
-    return BreedChild(roulette_, s_.population, c_.model.inputs.FullTimeCost,
-                      c_.model.inputs.PartTimeCost, settings_.MaxCost, random, child);
   }
 
   // The child bred in `slot` evaluated; true when it is feasible and unique.
@@ -195,47 +190,10 @@ class GenerationStep : public Forecast {
   }
 
   // The slots after the carried-over ones that take random plans: those beyond
-  // the ranked members, then the import block.
-  std::int32_t lastRandomSlot() const {
-    return s_.ActualCarryOver + (importing() ? s_.ActualImport : 0);
-  }
-  std::int32_t firstChildSlot() const { return s_.ActualCarryOver + s_.ActualImport + 1; }
-
-  // After the children come the next step's imports, so that no worker waits
-  // while the last children of this step are scored.
-  void restart() override {
-    foreseen_ = s_.random;
-    randomLeft_ = std::max(0, lastRandomSlot() - slot_);
-    childrenLeft_ = settings_.PopulationSize - std::max(slot_, firstChildSlot() - 1);
-    nextImportsLeft_ = s_.StopRequested ? 0 : ForeseeableImports(settings_, s_.GenerationCount + 1);
-  }
-
-  bool next(const EngineTest& reaches) override {
-    if (randomLeft_ > 0) {
-      --randomLeft_;
-      return randomPlan(reaches);
-    }
-    if (childrenLeft_ > 0) return child(reaches);
-    if (nextImportsLeft_ <= 0) return false;
-    --nextImportsLeft_;
-    return randomPlan(reaches);
-  }
-
-  bool randomPlan(const EngineTest& reaches) {
-    GASolution plan;
-    return MakeRandomPlan(c_.model, settings_, foreseen_, plan,
-                          [&](GASolution& made) { return reaches(made); });
-  }
-
-  bool child(const EngineTest& reaches) {
-    GASolution plan;
-    for (int attempt = 0; attempt < kMaxSlotAttempts; ++attempt) {
-      breed(foreseen_, plan);
-      if (!reaches(plan)) continue;
-      --childrenLeft_;
-      return true;
-    }
-    return false;
+  // the ranked members, then the import block; then the children.
+  void layOutForesight() {
+    foresight_.layOut(s_.ActualCarryOver + (importing() ? s_.ActualImport : 0),
+                      s_.ActualCarryOver + s_.ActualImport + 1);
   }
 
   GAContext& c_;
@@ -246,25 +204,13 @@ class GenerationStep : public Forecast {
   ExtendedKeys keys_{};
   SortIndex order_{};
   Roulette roulette_;
-  std::int32_t slot_ = 0;  // the slot being filled
-  // Foresight: the generator as the plans foreseen left it, and the slots left.
-  RandomGenerator foreseen_;
-  std::int32_t randomLeft_ = 0;
-  std::int32_t childrenLeft_ = 0;
-  std::int32_t nextImportsLeft_ = 0;
+  GenerationForecast foresight_{c_, roulette_};
 };
 
 }  // namespace
 
 std::int32_t ImportBlock(const GASettings& settings) {
   return std::min(settings.NumberToImport, kMaxPopulation - settings.NumberToCarryOver);
-}
-
-std::int32_t ForeseeableImports(const GASettings& settings, std::int32_t generation) {
-  if (settings.twoObjectives() || settings.ImproveBest || generation > settings.MaxGenerations ||
-      settings.PopulationSize < 2)
-    return 0;
-  return std::max(0, ImportBlock(settings));
 }
 
 BlockSizes TwoObjectiveBlocks(std::int32_t nonInferior, std::int32_t maxOnTradeoff,

@@ -20,13 +20,6 @@ inline constexpr int kMaxSlotAttempts = 200;
 // population arrays after the carried-over plans.
 std::int32_t ImportBlock(const GASettings& settings);
 
-// The random plans that the step making generation `generation` begins with,
-// when they can be foreseen before it starts: with one objective and no hill
-// climb between the steps, its import block (drawn right after the plans of
-// the step before). None with two objectives (the blocks follow the tradeoff
-// set), with "Improve Best?", or beyond MaxGenerations.
-std::int32_t ForeseeableImports(const GASettings& settings, std::int32_t generation);
-
 // The block sizes of a two-objective step: twice the most non-inferior plans
 // seen in the run are carried over, and the population grows to make room.
 struct BlockSizes {
