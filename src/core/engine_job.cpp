@@ -1,5 +1,8 @@
 #include "core/engine_job.h"
 
+#include <algorithm>
+
+#include "core/arrival_rate.h"
 #include "core/schedule_plan.h"
 
 namespace morvane {
@@ -36,6 +39,18 @@ EngineOutcome RunEngineJob(const EngineJob& job, Model& model) {
   outcome.TimeStepSeconds = model.inputs.TimeStepSeconds;
   outcome.calls = recorder.takeCalls();
   return outcome;
+}
+
+double ExpectedWork(const Model& model) {
+  const PeriodCounts& onDuty = model.staffing.OnDutyByPeriod[OnDutyTotal];
+  double deficit = 0;
+  for (int p = 0; p < kPeriods; ++p) {
+    const Real middle = (p + 0.5L) * kMinutesPerPeriod;
+    const Real capacity = 0.9L * onDuty[p] * model.inputs.ServiceRate;
+    deficit +=
+        static_cast<double>(std::max(ArrivalRateAt(model.inputs, middle) - capacity, Real{0}));
+  }
+  return deficit;
 }
 
 }  // namespace morvane

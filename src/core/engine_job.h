@@ -45,4 +45,11 @@ struct EngineOutcome {
 // Scores the job on `model`, whose results are overwritten.
 EngineOutcome RunEngineJob(const EngineJob& job, Model& model);
 
+// A rough guess of how long the engine takes on the plan installed in `model`:
+// the demand above 90 % of the service capacity, summed over the periods of the
+// day (lambda(t) - 0.9 s(t) mu where positive, at each period's middle). Queues
+// that build up make the solver widen its state space and repeat its days, up
+// to forty times as long as a plan that keeps up.
+double ExpectedWork(const Model& model);
+
 }  // namespace morvane

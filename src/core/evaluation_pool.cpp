@@ -16,7 +16,8 @@ struct EvaluationPool::Entry {
   const EngineJob job;
   const PathTest leavesPath;
   long order = 0;  // where the run needs it: the jobs needed now first, then those foreseen
-  int uses = 0;    // times handed in and not yet taken or withdrawn
+  double expectedWork = 0;
+  int uses = 0;  // times handed in and not yet taken or withdrawn
   bool queued = false;
   bool started = false;
   bool done = false;
@@ -44,11 +45,6 @@ EvaluationPool::~EvaluationPool() {
   }
   workReady_.notify_all();
   for (std::thread& worker : workers_) worker.join();
-}
-
-int EvaluationPool::waiting() const {
-  std::lock_guard lock(mutex_);
-  return static_cast<int>(queue_.size());
 }
 
 bool EvaluationPool::offPath() const {
@@ -85,10 +81,14 @@ void EvaluationPool::unqueue(const std::shared_ptr<Entry>& entry) {
   entry->queued = false;
 }
 
-void EvaluationPool::handIn(const EngineJob& job, bool now, PathTest leavesPath) {
+void EvaluationPool::handIn(const EngineJob& job, bool now, PathTest leavesPath,
+                            double expectedWork) {
   std::lock_guard lock(mutex_);
   std::shared_ptr<Entry> entry = find(job);
-  if (!entry) entry = known_.emplace_back(std::make_shared<Entry>(job, std::move(leavesPath)));
+  if (!entry) {
+    entry = known_.emplace_back(std::make_shared<Entry>(job, std::move(leavesPath)));
+    entry->expectedWork = expectedWork;
+  }
   if (!entry->started) queue(entry, now);
   ++entry->uses;
 }
@@ -141,15 +141,24 @@ void EvaluationPool::dropAfter(long order) {
   }
 }
 
+std::shared_ptr<EvaluationPool::Entry> EvaluationPool::nextForWorker() {
+  const auto needed = [](const auto& entry) { return entry->order < 0 || entry->awaited; };
+  auto it = std::find_if(queue_.begin(), queue_.end(), needed);
+  if (it == queue_.end())
+    it = std::max_element(queue_.begin(), queue_.end(), [](const auto& a, const auto& b) {
+      return a->expectedWork < b->expectedWork;
+    });
+  return *it;
+}
+
 void EvaluationPool::work() {
   const auto model = std::make_unique<Model>();
   std::unique_lock lock(mutex_);
   for (;;) {
     workReady_.wait(lock, [&] { return stopping_ || !queue_.empty(); });
     if (stopping_) return;
-    const std::shared_ptr<Entry> entry = queue_.front();
-    queue_.pop_front();
-    entry->queued = false;
+    const std::shared_ptr<Entry> entry = nextForWorker();
+    unqueue(entry);
     entry->started = true;
     lock.unlock();
     EngineOutcome outcome;

@@ -3,7 +3,9 @@
 // number of workers). The run's thread hands jobs in, those it foresees at the
 // back of the queue in the order it will need them and the one it needs now at
 // the front, and takes their outcomes in its own order; a job handed in again
-// before it is taken is scored once. Only the run's thread calls these methods.
+// before it is taken is scored once. A free worker takes the job needed now,
+// else the waiting job of most expected work (the first of equals), so that slow
+// jobs do not hold the run up at its end. Only the run's thread calls these methods.
 //
 // An outcome that takes the run off the foreseen path (it shortened the time
 // step, or its job's own test says so) drops the jobs foreseen after it that
@@ -33,8 +35,6 @@ class EvaluationPool {
   EvaluationPool& operator=(const EvaluationPool&) = delete;
 
   int threads() const { return static_cast<int>(workers_.size()); }
-  // Jobs waiting for a worker.
-  int waiting() const;
   // A job scored since the last newPath left the foreseen path: foresight
   // beyond it would be wasted.
   bool offPath() const;
@@ -46,7 +46,8 @@ class EvaluationPool {
 
   // Hands a job in, behind the jobs waiting for a worker (a job handed in
   // before and still waiting moves there too); `now` puts it before them.
-  void handIn(const EngineJob& job, bool now, PathTest leavesPath = {});
+  // `expectedWork` orders the jobs that are not needed now.
+  void handIn(const EngineJob& job, bool now, PathTest leavesPath = {}, double expectedWork = 0);
   // The outcome of a job, once a worker has scored it (one dropped or never
   // handed in is handed in now). Whenever another job is done, and at least
   // every few milliseconds, it calls `meanwhile` and lets the windows idle
@@ -63,6 +64,7 @@ class EvaluationPool {
   struct Entry;
   std::shared_ptr<Entry> find(const EngineJob& job) const;
   void queue(const std::shared_ptr<Entry>& entry, bool now);
+  std::shared_ptr<Entry> nextForWorker();
   void unqueue(const std::shared_ptr<Entry>& entry);
   void dropAfter(long order);
   void work();

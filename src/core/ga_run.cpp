@@ -230,6 +230,8 @@ class GARun : public Forecast {
     plansLeft_ = settings_.PopulationSize - member_ + ForeseeableImports(settings_, 1);
   }
 
+  bool anyOrder() const override { return true; }
+
   bool next(const EngineTest& reaches) override {
     if (plansLeft_ <= 0) return false;
     --plansLeft_;

@@ -34,6 +34,7 @@ class GenerationForecast : public Forecast {
 
   void restart() override;
   bool next(const EngineTest& reaches) override;
+  bool anyOrder() const override { return true; }
 
  private:
   bool randomPlan(const EngineTest& reaches, GASolution& plan);

@@ -5,19 +5,14 @@
 namespace morvane {
 namespace {
 
-// How far foresight goes: jobs waiting for a worker, two per worker, topped up
-// whenever a worker finishes one; and jobs foreseen but not yet reached, up to
-// sixteen per worker, so that the others go on while one scores a slow plan (one
-// that widens its state space takes several times as long as the rest). A lone
-// worker could only score foreseen plans after the one the run waits for, which
-// a kept move would waste: it scores that one alone.
-struct Reach {
-  explicit Reach(const EvaluationPool& workers)
-      : waiting(workers.threads() == 1 ? 0 : 2 * workers.threads()),
-        foreseen(static_cast<std::size_t>(8 * waiting)) {}
-  int waiting;
-  std::size_t foreseen;
-};
+// Jobs foreseen but not yet reached: sixteen per worker, so that the others go
+// on while one scores a slow plan (one that widens its state space takes up to
+// forty times as long as the rest). A lone worker could only score foreseen
+// plans after the one the run waits for, which a kept move would waste: it
+// scores that one alone.
+std::size_t Reach(const EvaluationPool& workers) {
+  return workers.threads() == 1 ? 0 : static_cast<std::size_t>(16 * workers.threads());
+}
 
 }  // namespace
 
@@ -57,11 +52,7 @@ void Lookahead::refocus(const GAContext& context, EvaluationPool& workers) {
 }
 
 void Lookahead::foresee(const GAContext& context, EvaluationPool& workers) {
-  const Reach reach(workers);
-  const auto more = [&] {
-    return foreseen_.size() < reach.foreseen && workers.waiting() < reach.waiting &&
-           !workers.offPath();
-  };
+  const auto more = [&] { return foreseen_.size() < Reach(workers) && !workers.offPath(); };
   if (!forecast_ || !more()) return;
   if (!scratch_) scratch_ = std::make_unique<Model>();
   ApplyJob(JobOf(context.model), *scratch_);
@@ -71,7 +62,8 @@ void Lookahead::foresee(const GAContext& context, EvaluationPool& workers) {
   };
   while (more() && forecast_->next(reaches)) {
     foreseen_.push_back(JobOf(*scratch_));
-    workers.handIn(foreseen_.back(), false, forecast_->leavesPath());
+    workers.handIn(foreseen_.back(), false, forecast_->leavesPath(),
+                   forecast_->anyOrder() ? ExpectedWork(*scratch_) : 0);
   }
 }
 

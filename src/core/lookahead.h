@@ -39,6 +39,9 @@ class Forecast {
   // Whether the figures of the plan foreseen last would make the run leave
   // the foreseen path (nothing: only a shorter time step does).
   virtual EvaluationPool::PathTest leavesPath() const { return {}; }
+  // Whether the run seldom leaves the path, so that workers may score the plans
+  // foreseen in any order (the slowest first) without scoring many in vain.
+  virtual bool anyOrder() const { return false; }
 };
 
 class Lookahead {
