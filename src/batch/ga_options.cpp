@@ -63,8 +63,9 @@ BatchOption StartInterval() {
 
 BatchOption Threads() {
   return {"--threads", "N",
-          "worker threads that score plans, 1 to " + std::to_string(kMaxThreads) +
-              " (default: one per core); the results do not depend on it",
+          "worker threads that score plans, each with tables of its own, 1 to " +
+              std::to_string(kMaxThreads) + " (default: one per core); the results do not "
+              "depend on it",
           [](BatchRequest& request, const std::string& text) -> std::optional<std::string> {
             const auto threads = ParseInteger(text);
             if (!threads || *threads < 1 || *threads > kMaxThreads)

@@ -16,7 +16,7 @@ namespace morvane {
 
 inline constexpr std::int32_t kMaxPopulation = 250;
 inline constexpr std::int32_t kObjectiveNone = 3;
-inline constexpr std::int32_t kMaxThreads = 256;
+inline constexpr std::int32_t kMaxThreads = 64;
 
 struct GASettings {
   Real MaxCost = 0.0L;                 // MinCost .. 1000 x MinCost

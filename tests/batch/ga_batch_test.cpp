@@ -52,7 +52,7 @@ TEST_F(GABatchTest, OptionsReachTheSettingsWithinTheirRanges) {
   EXPECT_EQ(s.SecondObjectiveIndex, 0);
   EXPECT_TRUE(s.ImproveBest && s.ImproveCarryOver && !s.ImproveLast && !s.AllowSwap);
   EXPECT_EQ(s.Threads, 3);
-  EXPECT_EQ(parse({"--threads", "0"}), "--threads 0: must be a whole number from 1 to 256");
+  EXPECT_EQ(parse({"--threads", "0"}), "--threads 0: must be a whole number from 1 to 64");
   EXPECT_EQ(parse({"--carry", "4"}), "--carry 4: Invalid Parameter Value.  Must have 0 <= X <= 3");
   EXPECT_EQ(parse({"--start-interval", "5"}),
             "--start-interval 5: must be one of 1, 2, 4, 6, 8, 12, 16, 24, 32, 48");
