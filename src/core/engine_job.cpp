@@ -34,7 +34,9 @@ EngineOutcome RunEngineJob(const EngineJob& job, Model& model) {
   EngineOutcome outcome;
   RecordingUserInterface recorder(model);
   // The run installed the same plan before it handed the job on, so it computes.
-  if (!ScheduleGridExit(model)) outcome.figures = RunEngine(model, recorder);
+  // A worker's per-minute steady-state tables are never shown, so they are not
+  // computed; the figures do not depend on them.
+  if (!ScheduleGridExit(model)) outcome.figures = TimeDependentFigures(model, recorder);
   outcome.MaxStates = model.inputs.MaxStates;
   outcome.TimeStepSeconds = model.inputs.TimeStepSeconds;
   outcome.calls = recorder.takeCalls();

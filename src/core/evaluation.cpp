@@ -45,7 +45,12 @@ bool ReachesEngine(const Model& model) {
 }
 
 std::optional<EngineFigures> RunEngine(Model& model, UserInterface& ui) {
-  if (!ComputeSteadyState(model, ui) || !ComputeTimeDependent(model, ui)) return std::nullopt;
+  if (!ComputeSteadyState(model, ui)) return std::nullopt;
+  return TimeDependentFigures(model, ui);
+}
+
+std::optional<EngineFigures> TimeDependentFigures(Model& model, UserInterface& ui) {
+  if (!ComputeTimeDependent(model, ui)) return std::nullopt;
   // The day measures of the solver are P(wait) with the day's most servers on
   // duty over steps 0..NumSteps-1, and StepMinutes for every step above CriticalPWait.
   const StepResults& steps = model.steps;

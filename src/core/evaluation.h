@@ -43,6 +43,9 @@ struct EngineFigures {
 // Step 7: the steady-state and time-dependent computations on the installed
 // plan, and their figures; nothing when the engine refused the model.
 std::optional<EngineFigures> RunEngine(Model& model, UserInterface& ui);
+// The same figures from the time-dependent computation alone, which reads no
+// per-minute steady-state table: for models whose tables nobody looks at.
+std::optional<EngineFigures> TimeDependentFigures(Model& model, UserInterface& ui);
 
 // Steps 8-11: the figures into the plan's value fields, Objective1 and
 // Objective2 by the chosen objectives.

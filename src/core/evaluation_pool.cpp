@@ -8,6 +8,9 @@ namespace {
 
 // How long the run's thread waits for a worker before the windows get a turn.
 constexpr std::chrono::milliseconds kIdleEvery{15};
+// Outcomes kept for plans met again: a few generations' worth at the largest
+// population, a few megabytes.
+constexpr std::size_t kOutcomesKept = 4096;
 
 }  // namespace
 
@@ -22,19 +25,19 @@ struct EvaluationPool::Entry {
   bool started = false;
   bool done = false;
   bool awaited = false;  // the run waits for it: it is never dropped
-  EngineOutcome outcome;
+  std::shared_ptr<const EngineOutcome> outcome;
   std::exception_ptr error;
 
   // A shorter time step changes every job after it, and a kept move the plan
   // that every move after it starts from. A job no longer used tells nothing.
   bool leftPath() const {
     if (error || uses == 0) return false;
-    if (outcome.TimeStepSeconds != job.inputs.TimeStepSeconds) return true;
-    return leavesPath && outcome.figures && leavesPath(*outcome.figures);
+    if (outcome->TimeStepSeconds != job.inputs.TimeStepSeconds) return true;
+    return leavesPath && outcome->figures && leavesPath(*outcome->figures);
   }
 };
 
-EvaluationPool::EvaluationPool(int threads) {
+EvaluationPool::EvaluationPool(int threads) : scored_(kOutcomesKept) {
   for (int i = 0; i < std::max(threads, 1); ++i) workers_.emplace_back([this] { work(); });
 }
 
@@ -88,6 +91,8 @@ void EvaluationPool::handIn(const EngineJob& job, bool now, PathTest leavesPath,
   if (!entry) {
     entry = known_.emplace_back(std::make_shared<Entry>(job, std::move(leavesPath)));
     entry->expectedWork = expectedWork;
+    entry->outcome = scored_.find(job);
+    entry->started = entry->done = entry->outcome != nullptr;
   }
   if (!entry->started) queue(entry, now);
   ++entry->uses;
@@ -98,6 +103,7 @@ std::shared_ptr<const EngineOutcome> EvaluationPool::take(const EngineJob& job, 
   std::unique_lock lock(mutex_);
   std::shared_ptr<Entry> entry = find(job);
   if (!entry) {
+    if (auto outcome = scored_.find(job)) return outcome;
     entry = known_.emplace_back(std::make_shared<Entry>(job, PathTest{}));
     entry->uses = 1;
   }
@@ -113,8 +119,7 @@ std::shared_ptr<const EngineOutcome> EvaluationPool::take(const EngineJob& job, 
   }
   if (--entry->uses == 0) known_.remove(entry);
   if (entry->error) std::rethrow_exception(entry->error);
-  // The outcome lives as long as the caller holds it, entry or not.
-  return {entry, &entry->outcome};
+  return entry->outcome;
 }
 
 void EvaluationPool::withdraw(const EngineJob& job) {
@@ -169,7 +174,8 @@ void EvaluationPool::work() {
       error = std::current_exception();
     }
     lock.lock();
-    entry->outcome = std::move(outcome);
+    entry->outcome = std::make_shared<const EngineOutcome>(std::move(outcome));
+    if (!error) scored_.keep(entry->job, entry->outcome);
     entry->error = error;
     entry->done = true;
     ++doneCount_;

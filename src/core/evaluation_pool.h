@@ -10,6 +10,8 @@
 // An outcome that takes the run off the foreseen path (it shortened the time
 // step, or its job's own test says so) drops the jobs foreseen after it that
 // no worker has started, so that the workers are free for the run's new path.
+//
+// Outcomes are kept for a while, so that a job met again is not scored again.
 #pragma once
 
 #include <condition_variable>
@@ -23,6 +25,7 @@
 #include <vector>
 
 #include "core/engine_job.h"
+#include "core/outcome_memo.h"
 #include "core/user_interface.h"
 
 namespace morvane {
@@ -74,6 +77,7 @@ class EvaluationPool {
   std::condition_variable jobDone_;
   std::list<std::shared_ptr<Entry>> known_;   // handed in and not yet taken
   std::deque<std::shared_ptr<Entry>> queue_;  // waiting for a worker
+  OutcomeMemo scored_;                        // outcomes of the jobs scored lately
   long lastOrder_ = 0;                        // of the job foreseen last
   long firstOrder_ = 0;                       // of the job needed now last
   long doneCount_ = 0;                        // jobs scored so far

@@ -49,6 +49,41 @@ TEST(EvaluationPool, TheJobTheRunWaitsForIsNeverDropped) {
   EXPECT_TRUE(pool.take(kept, s.ui, [] {})->figures);
 }
 
+// A job met again after it was taken is not scored again; a job that differs in
+// its starts, state bound or time step is.
+TEST(EvaluationPool, AJobMetAgainTakesTheOutcomeKept) {
+  GAScenario s;
+  const EngineJob job = JobFor(s, 7);
+  EvaluationPool pool(1);
+  const auto first = pool.take(job, s.ui, [] {});
+  pool.purge();
+  pool.handIn(job, false);
+  EXPECT_EQ(pool.take(job, s.ui, [] {}).get(), first.get());
+  EngineJob wider = job;
+  wider.inputs.MaxStates = 150;
+  EngineJob shorter = job;
+  shorter.inputs.TimeStepSeconds = 30;
+  for (const EngineJob& other : {JobFor(s, 8), wider, shorter})
+    EXPECT_NE(pool.take(other, s.ui, [] {}).get(), first.get());
+}
+
+TEST(OutcomeMemo, ForgetsTheOldestBeyondItsCapacity) {
+  GAScenario s;
+  OutcomeMemo memo(2);
+  std::vector<EngineJob> jobs;
+  for (std::int32_t fullTimers : {7, 8, 9}) {
+    jobs.push_back(JobFor(s, fullTimers));
+    memo.keep(jobs.back(), std::make_shared<const EngineOutcome>());
+  }
+  memo.keep(jobs[2], nullptr);  // kept already: the outcome stays
+  EXPECT_EQ(memo.size(), 2u);
+  EXPECT_FALSE(memo.find(jobs[0]));
+  EXPECT_TRUE(memo.find(jobs[1]) && memo.find(jobs[2]));
+  OutcomeMemo none(0);
+  none.keep(jobs[0], std::make_shared<const EngineOutcome>());
+  EXPECT_FALSE(none.find(jobs[0]));
+}
+
 // The engine's calls come back in order; a changed value is in the model when
 // its box hears of it.
 TEST(RecordingUserInterface, ReplaysTheCallsWithTheValuesAsTheyStood) {
