@@ -100,26 +100,47 @@ Real RungeKuttaStep(const Real* x, const Stage& start, const Stage& middle, cons
   return total;
 }
 
+Real SumTo(const Real* vector, int top) {
+  Real sum = 0;
+  for (int n = 0; n <= top; ++n) sum += vector[n];
+  return sum;
+}
+
 // Steps 7-8: normalise Xnew into the step's vector, measuring the change against
-// the value it replaces (only increases count).
+// the value it replaces (only increases count). When the day before was left
+// unclosed, that value is first normalised as CloseDay would have done it; only
+// values above the threshold can count, so only those are divided.
+template <bool Unclosed>
 void StoreStep(const Real* next, Real total, ProbVector& vector, int top, Real& maxChange) {
   const Real threshold = 0.0001L;
   Real* old = &vector[0];
+  const Real oldSum = Unclosed ? SumTo(old, top) : 1;
   for (int n = 0; n <= top; ++n) {
     const Real value = next[n] / total;
-    Real change = 0;
-    // A fall (or no change) never raises the largest change, which starts at 0.
-    if (old[n] > threshold && value > threshold && value > old[n])
-      change = (value - old[n]) * 100 / value;
-    if (change > maxChange) maxChange = change;
+    if (value > threshold) {
+      const Real previous = Unclosed ? old[n] / oldSum : old[n];
+      // A fall (or no change) never raises the largest change, which starts at 0.
+      if (previous > threshold && value > previous) {
+        const Real change = (value - previous) * 100 / value;
+        if (change > maxChange) maxChange = change;
+      }
+    }
     old[n] = value;
   }
 }
 
-}  // namespace
+void Normalise(ProbVector& vector, int top) {
+  const Real sum = SumTo(&vector[0], top);
+  for (int n = 0; n <= top; ++n) vector[n] /= sum;
+}
 
-DaySweepResult SweepDay(StepResults& steps, Real serviceRate, std::int32_t timeStepSeconds,
-                        std::int32_t maxStates) {
+template <bool Unclosed>
+DaySweepResult Sweep(StepResults& steps, Real serviceRate, std::int32_t timeStepSeconds,
+                     std::int32_t maxStates) {
+  if (Unclosed) {
+    steps.TimeDepVectors[0] = steps.TimeDepVectors[steps.NumSteps];
+    Normalise(steps.TimeDepVectors[0], maxStates);
+  }
   const Real halfStep = static_cast<Real>(timeStepSeconds) / 2 / 3600;
   WorkVectors work;
   DaySweepResult result;
@@ -133,9 +154,24 @@ DaySweepResult SweepDay(StepResults& steps, Real serviceRate, std::int32_t timeS
     const Stage end{lambdaEnd, steps.StepServers[k], serviceRate, halfStep, maxStates};
     const Real total = RungeKuttaStep(&steps.TimeDepVectors[k - 1][0], start, middle, end, work,
                                       result.zeroCount);
-    StoreStep(work.next.data(), total, steps.TimeDepVectors[k], maxStates, result.maxChange);
+    StoreStep<Unclosed>(work.next.data(), total, steps.TimeDepVectors[k], maxStates,
+                        result.maxChange);
   }
   return result;
+}
+
+}  // namespace
+
+DaySweepResult SweepDay(StepResults& steps, Real serviceRate, std::int32_t timeStepSeconds,
+                        std::int32_t maxStates, DayStart start) {
+  return start == DayStart::Unclosed
+             ? Sweep<true>(steps, serviceRate, timeStepSeconds, maxStates)
+             : Sweep<false>(steps, serviceRate, timeStepSeconds, maxStates);
+}
+
+void CloseDay(StepResults& steps, std::int32_t maxStates) {
+  steps.TimeDepVectors[0] = steps.TimeDepVectors[steps.NumSteps];
+  for (std::int32_t k = 0; k <= steps.NumSteps; ++k) Normalise(steps.TimeDepVectors[k], maxStates);
 }
 
 }  // namespace morvane

@@ -22,9 +22,19 @@ struct DaySweepResult {
   std::int32_t zeroCount = 0;   // probabilities clipped from below 0
 };
 
+// How the vectors of the day before were left. A day ends with CloseDay; a day
+// followed by another may be left Unclosed, and the next sweep closes it on the
+// way (the first vector before its step, every other one where its old values
+// are compared), a pass over the whole table fewer with the same results.
+enum class DayStart { Closed, Unclosed };
+
 // Steps k = 1..NumSteps once, in order, overwriting TimeDepVectors[k]. Reads the
 // per-step arrival rates and servers that the solver prepared in `steps`.
 DaySweepResult SweepDay(StepResults& steps, Real serviceRate, std::int32_t timeStepSeconds,
-                        std::int32_t maxStates);
+                        std::int32_t maxStates, DayStart start = DayStart::Closed);
+
+// The end of the day starts the next one (vector 0 = vector NumSteps), and every
+// vector is normalised over states 0..maxStates.
+void CloseDay(StepResults& steps, std::int32_t maxStates);
 
 }  // namespace morvane

@@ -45,17 +45,6 @@ void FillStartingEstimate(Model& model, UserInterface& ui) {
 
 namespace {
 
-// d.-e. The end of the day starts the next one; every vector is normalised.
-void CloseDay(StepResults& steps, std::int32_t top) {
-  steps.TimeDepVectors[0] = steps.TimeDepVectors[steps.NumSteps];
-  for (std::int32_t k = 0; k <= steps.NumSteps; ++k) {
-    ProbVector& vector = steps.TimeDepVectors[k];
-    Real sum = 0;
-    for (int n = 0; n <= top; ++n) sum += vector[n];
-    for (int n = 0; n <= top; ++n) vector[n] /= sum;
-  }
-}
-
 Real LargestTopProbability(const StepResults& steps, std::int32_t top) {
   Real largest = 0;
   for (std::int32_t k = 0; k <= steps.NumSteps; ++k)
@@ -76,16 +65,19 @@ void RunDays(Model& model, UserInterface& ui) {
   std::int32_t iteration = 0;
   for (;;) {
     DaySweepResult day;
+    DayStart start = DayStart::Closed;
     do {
       if (model.flags.DrawCharts)
         ui.progress(Gauge::IterationGauge,
                     static_cast<int>(std::lround(iteration * 100.0 / in.MaxIterations)));
       ++iteration;
       ++steps.Days;
-      day = SweepDay(steps, in.ServiceRate, in.TimeStepSeconds, in.MaxStates);
+      day = SweepDay(steps, in.ServiceRate, in.TimeStepSeconds, in.MaxStates, start);
       steps.ZeroCount += day.zeroCount;
-      CloseDay(steps, in.MaxStates);
+      // d.-e. A day followed by another is closed by the next sweep.
+      start = DayStart::Unclosed;
     } while (day.maxChange > in.MaxPercentChange && iteration < in.MaxIterations);
+    CloseDay(steps, in.MaxStates);
     if (model.flags.DrawCharts) ui.progress(Gauge::IterationGauge, 100);
     steps.LastMaxChange = day.maxChange;
     steps.Iterations = iteration;
