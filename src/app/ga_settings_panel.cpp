@@ -60,6 +60,9 @@ QGridLayout* GASettingsPanel::buildBoxes() {
                     [this](auto& t) { return BiasEditExit(t, settings_, app_.locale); });
   CriticalPwaitEdit = addBox(grid, "CriticalPwaitEdit", "CriticalPWailLabel", "Critical P(wait)", "",
                              [this](auto& t) { return CriticalPwaitEditExit(t, app_.model, app_.locale); });
+  ThreadsEdit = addBox(grid, "ThreadsEdit", "ThreadsLabel", "Worker threads",
+                       "Plans scored at once, each on a core; results do not depend on it",
+                       [this](auto& t) { return ThreadsEditExit(t, settings_); });
 
   auto* start = new QLabel("Start employees every", this);
   start->setObjectName("StartLabel");
@@ -149,6 +152,7 @@ void GASettingsPanel::FormShow() {
   CarryOverEdit->setText(integer(settings_.NumberToCarryOver));
   BiasEdit->setText(QString::fromStdString(morvane::NumberText(settings_.FullTimeBias, 5, 3, locale)));
   CriticalPwaitEdit->setText(QString::fromStdString(morvane::NumberText(app_.model.CriticalPWait, 5, 3, locale)));
+  ThreadsEdit->setText(integer(morvane::WorkerThreads(settings_.Threads)));
 }
 
 void GASettingsPanel::ResetButtonClick() {

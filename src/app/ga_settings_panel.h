@@ -46,6 +46,7 @@ class GASettingsPanel : public QWidget {
   EntryEdit* CarryOverEdit;
   EntryEdit* BiasEdit;
   EntryEdit* CriticalPwaitEdit;
+  EntryEdit* ThreadsEdit;
   QCheckBox* ImproveBestCheckBox;
   QCheckBox* ImproveCarryOverCheckBox;
   QCheckBox* ImproveLastBox;

@@ -184,9 +184,4 @@ void EvaluationPool::work() {
   }
 }
 
-int WorkerThreads(int threads) {
-  if (threads > 0) return threads;
-  return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-}
-
 }  // namespace morvane

@@ -86,7 +86,4 @@ class EvaluationPool {
   std::vector<std::thread> workers_;
 };
 
-// The workers a run starts: `threads` when above 0, else one per core.
-int WorkerThreads(int threads);
-
 }  // namespace morvane

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <thread>
 
 namespace morvane {
 namespace {
@@ -96,6 +97,20 @@ EntryOutcome MaxGenEditExit(const std::string& text, GASettings& settings) {
                                          GASettingRanges::kGenerationsLow,
                                          GASettingRanges::kGenerationsHigh);
   settings.MaxGenNoChange = std::min(settings.MaxGenNoChange, NoChangeHigh(settings));
+  return outcome;
+}
+
+std::int32_t WorkerThreads(std::int32_t threads) {
+  if (threads > 0) return threads;
+  const auto cores = static_cast<std::int32_t>(std::thread::hardware_concurrency());
+  return std::clamp(cores, GASettingRanges::kThreadsLow, GASettingRanges::kThreadsHigh);
+}
+
+EntryOutcome ThreadsEditExit(const std::string& text, GASettings& settings) {
+  std::int32_t threads = WorkerThreads(settings.Threads);
+  EntryOutcome outcome = ValidateIntEdit(text, threads, GASettingRanges::kThreadsLow,
+                                         GASettingRanges::kThreadsHigh);
+  if (outcome.stored) settings.Threads = threads;
   return outcome;
 }
 

@@ -48,6 +48,7 @@ struct GASettingRanges {
   static constexpr std::int32_t kNoChangeLow = 1;
   static constexpr Real kBiasLow = -1, kBiasHigh = 2;
   static constexpr Real kCriticalPWaitLow = 0, kCriticalPWaitHigh = 1;
+  static constexpr std::int32_t kThreadsLow = 1, kThreadsHigh = kMaxThreads;
 };
 
 // The items of "Start employees every", in order, with their periods.
@@ -100,6 +101,10 @@ EntryOutcome Number2ImportEditExit(const std::string& text, GASettings& settings
 EntryOutcome CarryOverEditExit(const std::string& text, GASettings& settings);
 EntryOutcome BiasEditExit(const std::string& text, GASettings& settings,
                           const NumberLocale& locale = kFixedLocale);
+// The workers a run starts: `threads` when above 0, else one per core.
+std::int32_t WorkerThreads(std::int32_t threads);
+// The box shows WorkerThreads(Threads); a number typed there is kept as Threads.
+EntryOutcome ThreadsEditExit(const std::string& text, GASettings& settings);
 EntryOutcome CriticalPwaitEditExit(const std::string& text, Model& model,
                                    const NumberLocale& locale = kFixedLocale);
 

@@ -104,6 +104,16 @@ TEST_F(GAFormTest, BoxesAreCheckedAndTiedTogether) {
   EXPECT_EQ(text("CriticalPwaitEdit"), "0.250");
   gaChild<QComboBox>("StartingInterval")->setCurrentIndex(4);
   EXPECT_EQ(ga->settings().StartInterval, 8);  // "2 hours"
+  // One worker per core until the planner says otherwise; Re&Set Def. keeps it.
+  EXPECT_EQ(text("ThreadsEdit"), QString::number(WorkerThreads(0)));
+  ui.messages.clear();
+  enter("ThreadsEdit", "65");
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"Invalid Parameter Value.  Must have 1 <= X <= 64"});
+  EXPECT_EQ(ga->settings().Threads, 0);
+  enter("ThreadsEdit", "3");
+  click("ResetButton");
+  EXPECT_EQ(ga->settings().Threads, 3);
+  EXPECT_EQ(text("ThreadsEdit"), "3");
 }
 
 TEST_F(GAFormTest, CheckBoxesFollowTheEnablingRules) {

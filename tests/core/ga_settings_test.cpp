@@ -81,6 +81,13 @@ TEST(GASettings, BlockAndNoChangeSettingsFollowTheirBounds) {
   EXPECT_TRUE(MaxGenNoChangeEditExit("1", settings).warnings.empty());
   EXPECT_FALSE(BiasEditExit("2.5", settings).stored);
   EXPECT_TRUE(RandSeedEditExit("-2000000000", settings).stored);
+  // Worker threads: 0 stands for one per core, which the box shows.
+  EXPECT_GE(WorkerThreads(0), 1);
+  EXPECT_EQ(WorkerThreads(5), 5);
+  EXPECT_FALSE(ThreadsEditExit("0", settings).stored);
+  EXPECT_EQ(settings.Threads, 0);
+  EXPECT_TRUE(ThreadsEditExit("64", settings).stored);
+  EXPECT_EQ(settings.Threads, 64);
 }
 
 TEST(GASettings, ObjectiveClashResetsTheSecondToNone) {
