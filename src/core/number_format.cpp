@@ -15,9 +15,22 @@ Real RoundToSignificant(Real value, int precision) {
   return std::strtold(buffer, nullptr);
 }
 
-// Digits of |value| with `decimals` decimals, split at the point.
-void FixedDigits(Real value, int decimals, std::string& whole, std::string& fraction) {
+// Digits of |value| (already rounded to `precision` significant digits) with
+// `decimals` decimals, split at the point. A value with more whole digits than
+// `precision` is laid out from its decimal significant digits: its binary
+// approximation would show noise in the digits past the ones it carries.
+void FixedDigits(Real value, int precision, int decimals, std::string& whole,
+                 std::string& fraction) {
   char buffer[512];
+  std::snprintf(buffer, sizeof buffer, "%.*Le", precision - 1, std::fabs(value));
+  const std::string scientific = buffer;
+  const int exponent = std::atoi(scientific.c_str() + scientific.find('e') + 1);
+  if (std::isfinite(value) && exponent >= precision) {
+    whole = scientific.substr(0, 1) + scientific.substr(2, precision - 1);
+    whole.append(static_cast<std::size_t>(exponent + 1 - precision), '0');
+    fraction.assign(static_cast<std::size_t>(std::max(decimals, 0)), '0');
+    return;
+  }
   std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals, std::fabs(value));
   const std::string text = buffer;
   const auto point = text.find('.');
@@ -52,7 +65,7 @@ std::string Unsigned(const std::string& whole, const std::string& fraction,
 std::string NumberText(Real value, int precision, int decimals, const NumberLocale& locale) {
   const Real rounded = RoundToSignificant(value, precision);
   std::string whole, fraction;
-  FixedDigits(rounded, decimals, whole, fraction);
+  FixedDigits(rounded, precision, decimals, whole, fraction);
   const std::string digits = Unsigned(whole, fraction, locale.thousandsSeparator, locale);
   return IsNegativeText(rounded, whole, fraction) ? "-" + digits : digits;
 }
@@ -60,7 +73,7 @@ std::string NumberText(Real value, int precision, int decimals, const NumberLoca
 std::string CurrencyText(Real value, int precision, int decimals, const NumberLocale& locale) {
   const Real rounded = RoundToSignificant(value, precision);
   std::string whole, fraction;
-  FixedDigits(rounded, decimals, whole, fraction);
+  FixedDigits(rounded, precision, decimals, whole, fraction);
   const std::string digits = Unsigned(whole, fraction, locale.thousandsSeparator, locale);
   if (IsNegativeText(rounded, whole, fraction))
     return locale.negativeCurrencyPrefix + digits + locale.negativeCurrencySuffix;
@@ -70,7 +83,7 @@ std::string CurrencyText(Real value, int precision, int decimals, const NumberLo
 std::string FixedText(Real value, int precision, int decimals, const NumberLocale& locale) {
   const Real rounded = RoundToSignificant(value, precision);
   std::string whole, fraction;
-  FixedDigits(rounded, decimals, whole, fraction);
+  FixedDigits(rounded, precision, decimals, whole, fraction);
   const std::string digits = Unsigned(whole, fraction, "", locale);
   return IsNegativeText(rounded, whole, fraction) ? "-" + digits : digits;
 }

@@ -17,6 +17,12 @@ TEST(NumberText, RoundsToSignificantDigitsThenShowsTheDecimals) {
   EXPECT_EQ(NumberText(1440, 6, 0, kFixedLocale), "1,440");
   EXPECT_EQ(NumberText(0.2L, 4, 2, kFixedLocale), "0.20");
   EXPECT_EQ(NumberText(123, 12, 5, kFixedLocale), "123.00000");
+  // Past the digits a long double carries, only the significant ones show.
+  EXPECT_EQ(NumberText(1e30L, 15, 3, kFixedLocale),
+            "1,000,000,000,000,000,000,000,000,000,000.000");
+  EXPECT_EQ(NumberText(12345678901234567890123.0L, 4, 1, kFixedLocale),
+            "12,350,000,000,000,000,000,000.0");
+  EXPECT_EQ(CurrencyText(-2.5e20L, 15, 2, kFixedLocale), "-$250,000,000,000,000,000,000.00");
 }
 
 TEST(NumberText, NegativeValuesAndNegativeZero) {
