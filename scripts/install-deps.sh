@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-charts-dev libqt6charts6-dev libgl-dev libjpeg-dev
+  qt6-base-dev libqt6opengl6-dev qt6-charts-dev libqt6charts6-dev libgl-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick poppler-utils libwmf-bin emf2svg fonts-dejavu-core
 )
