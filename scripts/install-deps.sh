@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Morvane needs to build, test and run, if missing.
+# Installs the Debian packages Morvane needs to build, package, test and run, if missing.
+# Without recommends, so every package the build or a test uses is named here
+# (wmf2svg, for one, finds no font without fonts-urw-base35).
 set -euo pipefail
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config dpkg-dev file help2man
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev libqt6charts6-dev libgl-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick poppler-utils libwmf-bin emf2svg fonts-dejavu-core
+  xvfb xauth x11-utils imagemagick poppler-utils libwmf-bin fonts-urw-base35 emf2svg fonts-dejavu-core
 )
 missing=()
 for p in "${packages[@]}"; do
