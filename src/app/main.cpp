@@ -1,6 +1,8 @@
 // The desktop program: one model, the Qt user interface, and the five windows,
 // created once in this order and only hidden and shown until the program ends.
 #include <QApplication>
+#include <cstring>
+#include <iostream>
 #include <memory>
 
 #include "app/about_form.h"
@@ -11,8 +13,14 @@
 #include "app/qt_user_interface.h"
 #include "app/system_locale.h"
 #include "app/time_checks_form.h"
+#include "core/version.h"
 
 int main(int argc, char** argv) {
+  // Answered before Qt starts, so it works without a display.
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::cout << morvane::kVersionText << "\n";
+    return 0;
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName("Morvane");
   auto app = std::make_unique<MorvaneApp>();

@@ -14,6 +14,7 @@ struct OutputRequest {
   std::string stepsFile;    // CSV of the time-dependent results per step, if named
   std::string minutesFile;  // CSV of the steady-state results per minute, if named
   bool help = false;        // print the usage and do nothing else
+  bool version = false;     // print the program's name and version and do nothing else
 };
 
 // A staffing plan in place of the base number of servers.

@@ -6,6 +6,7 @@
 #include "batch/batch_run.h"
 #include "batch/option_parser.h"
 #include "batch/terminal_user_interface.h"
+#include "core/version.h"
 
 int main(int argc, char** argv) {
   using namespace morvane::batch;
@@ -20,6 +21,10 @@ int main(int argc, char** argv) {
   }
   if (request->output.help) {
     std::cout << HelpText(groups);
+    return kExitDone;
+  }
+  if (request->output.version) {
+    std::cout << morvane::kVersionText << "\n";
     return kExitDone;
   }
   return RunBatch(*request, std::cout, ui);

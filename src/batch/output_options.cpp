@@ -1,4 +1,4 @@
-// The options that say where the results go.
+// The options that say where the results go (and the two that only inform).
 #include "batch/batch_option.h"
 
 namespace morvane::batch {
@@ -34,6 +34,8 @@ OptionGroup OutputOptions() {
                          "0..1440 to FILE",
                          &OutputRequest::minutesFile),
               FlagOption("--help", "print this help and exit", &OutputRequest::help),
+              FlagOption("--version", "print the program's version and exit",
+                         &OutputRequest::version),
           }};
 }
 
