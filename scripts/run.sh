@@ -4,7 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DMORVANE_BUILD_TESTS=OFF -DMORVANE_BUILD_BENCH=OFF >/dev/null
+# Every option is set, so a folder configured by another script is put right.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DMORVANE_BUILD_APP=ON \
+  -DMORVANE_BUILD_TESTS=OFF -DMORVANE_BUILD_BENCH=OFF -DMORVANE_SANITIZE=OFF >/dev/null
 cmake --build build -j"$(nproc)"
 if [[ -n "${DISPLAY:-}" && -x build/src/app/morvane ]]; then
   exec build/src/app/morvane
