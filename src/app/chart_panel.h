@@ -16,7 +16,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/chart_point.h"
+#include "base/chart_point.h"
 
 class QCheckBox;
 class QHBoxLayout;

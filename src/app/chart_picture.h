@@ -7,8 +7,8 @@
 
 #include <QString>
 
-#include "core/chart_picture_file.h"
-#include "core/user_interface.h"
+#include "report/chart_picture_file.h"
+#include "base/user_interface.h"
 
 class QWidget;
 

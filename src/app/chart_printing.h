@@ -2,7 +2,7 @@
 // page, scaled to fit them with its proportions kept and centred between them.
 #pragma once
 
-#include "core/user_interface.h"
+#include "base/user_interface.h"
 
 class QPagedPaintDevice;
 class QPainter;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/user_interface.h"
+#include "base/user_interface.h"
 
 class FileChoiceDialog;
 class QWidget;

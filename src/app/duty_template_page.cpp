@@ -7,8 +7,8 @@
 
 #include "app/chart_panel.h"
 #include "app/period_check_list.h"
-#include "core/duty_template.h"
-#include "core/user_interface.h"
+#include "staffing/duty_template.h"
+#include "base/user_interface.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "core/model.h"
+#include "engine/model.h"
 
 class QCheckBox;
 class QLineSeries;

@@ -6,10 +6,10 @@
 #include <QLineEdit>
 #include <cstdint>
 
-#include "core/entry_check.h"
-#include "core/number_format.h"
-#include "core/real.h"
-#include "core/user_interface.h"
+#include "engine/entry_check.h"
+#include "base/number_format.h"
+#include "base/real.h"
+#include "base/user_interface.h"
 
 class EntryEdit : public QLineEdit {
   Q_OBJECT

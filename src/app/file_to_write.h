@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/user_interface.h"
+#include "base/user_interface.h"
 
 class FileChoiceDialog;
 

@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "core/ga_charts.h"
-#include "core/user_interface.h"
+#include "optimiser/ga_charts.h"
+#include "base/user_interface.h"
 
 class ChartPanel;
 class FileChoiceDialog;

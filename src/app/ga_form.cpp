@@ -16,9 +16,9 @@
 #include "app/morvane_form.h"
 #include "app/multi_objective_form.h"
 #include "app/time_checks_form.h"
-#include "core/current_plan_improvement.h"
-#include "core/ga_run.h"
-#include "core/history_file.h"
+#include "optimiser/current_plan_improvement.h"
+#include "optimiser/ga_run.h"
+#include "optimiser/history_file.h"
 
 TGAForm::TGAForm(MorvaneApp& app, QWidget* parent)
     : QWidget(parent), app_(app), state_(std::make_unique<morvane::GAState>()),

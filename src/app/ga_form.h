@@ -11,10 +11,10 @@
 
 #include "app/morvane_app.h"
 #include "app/run_report.h"
-#include "core/ga_observer.h"
-#include "core/ga_settings.h"
-#include "core/ga_solution.h"
-#include "core/ga_state.h"
+#include "optimiser/ga_observer.h"
+#include "optimiser/ga_settings.h"
+#include "optimiser/ga_solution.h"
+#include "optimiser/ga_state.h"
 
 class FileChoiceDialog;
 class GAChartsPanel;

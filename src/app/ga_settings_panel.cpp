@@ -9,7 +9,7 @@
 
 #include "app/entry_edit.h"
 #include "app/radio_group.h"
-#include "core/number_format.h"
+#include "base/number_format.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <optional>
 
 #include "app/morvane_app.h"
-#include "core/entry_check.h"
-#include "core/ga_settings.h"
+#include "engine/entry_check.h"
+#include "optimiser/ga_settings.h"
 
 class EntryEdit;
 class QCheckBox;

@@ -8,7 +8,7 @@
 #include <QList>
 #include <QWidget>
 
-#include "core/ga_observer.h"
+#include "optimiser/ga_observer.h"
 
 class QLabel;
 class QLineEdit;

@@ -13,7 +13,7 @@
 #include "app/qt_user_interface.h"
 #include "app/system_locale.h"
 #include "app/time_checks_form.h"
-#include "core/version.h"
+#include "base/version.h"
 
 int main(int argc, char** argv) {
   // Answered before Qt starts, so it works without a display.

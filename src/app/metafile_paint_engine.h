@@ -10,7 +10,7 @@
 #include <QTransform>
 #include <optional>
 
-#include "core/metafile_canvas.h"
+#include "pictures/metafile_canvas.h"
 
 class MetafilePaintEngine : public QPaintEngine {
  public:

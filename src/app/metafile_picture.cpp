@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "app/metafile_paint_engine.h"
-#include "core/emf_canvas.h"
-#include "core/wmf_canvas.h"
+#include "pictures/emf_canvas.h"
+#include "pictures/wmf_canvas.h"
 
 namespace {
 

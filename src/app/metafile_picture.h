@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/chart_picture_file.h"
+#include "report/chart_picture_file.h"
 
 class QWidget;
 

@@ -3,9 +3,9 @@
 // five windows, created once at start-up and only hidden and shown afterwards.
 #pragma once
 
-#include "core/model.h"
-#include "core/number_format.h"
-#include "core/user_interface.h"
+#include "engine/model.h"
+#include "base/number_format.h"
+#include "base/user_interface.h"
 
 class TMorvaneForm;
 class TTimeChecksForm;

@@ -22,9 +22,9 @@
 #include "app/scenario_panels.h"
 #include "app/summary_printing.h"
 #include "app/time_checks_form.h"
-#include "core/measures.h"
-#include "core/steady_state.h"
-#include "core/time_dependent_solver.h"
+#include "engine/measures.h"
+#include "engine/steady_state.h"
+#include "engine/time_dependent_solver.h"
 
 namespace {
 

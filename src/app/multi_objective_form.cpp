@@ -17,8 +17,8 @@
 #include "app/morvane_form.h"
 #include "app/time_checks_form.h"
 #include "app/tradeoff_series.h"
-#include "core/ga_charts.h"
-#include "core/plan_install.h"
+#include "optimiser/ga_charts.h"
+#include "optimiser/plan_install.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "app/morvane_app.h"
-#include "core/tradeoff_chart.h"
+#include "optimiser/tradeoff_chart.h"
 
 class ChartPanel;
 class FileChoiceDialog;

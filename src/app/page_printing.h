@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-#include "core/user_interface.h"
+#include "base/user_interface.h"
 
 class QPagedPaintDevice;
 class QPainter;

@@ -3,7 +3,7 @@
 #include <QResizeEvent>
 #include <QSignalBlocker>
 
-#include "core/duty_template.h"
+#include "staffing/duty_template.h"
 
 namespace {
 

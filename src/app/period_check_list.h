@@ -5,7 +5,7 @@
 
 #include <QListWidget>
 
-#include "core/model.h"
+#include "engine/model.h"
 
 class PeriodCheckList : public QListWidget {
   Q_OBJECT

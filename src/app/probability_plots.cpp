@@ -6,7 +6,7 @@
 #include "app/chart_panel.h"
 #include "app/entry_edit.h"
 #include "app/radio_group.h"
-#include "core/output_series.h"
+#include "report/output_series.h"
 
 namespace {
 

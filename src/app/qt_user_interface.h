@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QString>
 
-#include "core/user_interface.h"
+#include "base/user_interface.h"
 
 class QWidget;
 

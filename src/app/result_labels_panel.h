@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "core/measures.h"
+#include "engine/measures.h"
 
 class QLabel;
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/user_interface.h"
+#include "base/user_interface.h"
 
 class RunReportBox : public QListWidget {
   Q_OBJECT

@@ -9,7 +9,7 @@
 
 #include "app/command_button.h"
 #include "app/entry_edit.h"
-#include "core/number_format.h"
+#include "base/number_format.h"
 
 using morvane::Real;
 using morvane::ScenarioInputs;

@@ -6,8 +6,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include "core/model.h"
-#include "core/start_times_page.h"
+#include "engine/model.h"
+#include "staffing/start_times_page.h"
 
 namespace {
 

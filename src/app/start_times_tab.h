@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "core/start_times_page.h"
+#include "staffing/start_times_page.h"
 
 class QLabel;
 class QLineEdit;

@@ -6,8 +6,8 @@
 #include <QFont>
 #include <vector>
 
-#include "core/summary_lines.h"
-#include "core/user_interface.h"
+#include "report/summary_lines.h"
+#include "base/user_interface.h"
 
 class QPagedPaintDevice;
 class QPainter;

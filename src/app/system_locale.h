@@ -3,6 +3,6 @@
 
 #include <QLocale>
 
-#include "core/number_format.h"
+#include "base/number_format.h"
 
 morvane::NumberLocale NumberLocaleOf(const QLocale& locale);

@@ -6,7 +6,7 @@
 #include "app/duty_template_page.h"
 #include "app/file_choice_dialog.h"
 #include "app/time_checks_form.h"
-#include "core/start_times_file.h"
+#include "staffing/start_times_file.h"
 
 namespace {
 

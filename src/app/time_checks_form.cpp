@@ -15,10 +15,10 @@
 #include "app/period_check_list.h"
 #include "app/start_times_grid.h"
 #include "app/start_times_tab.h"
-#include "core/entry_check.h"
-#include "core/schedule_plan.h"
-#include "core/start_times_file.h"
-#include "core/start_times_page.h"
+#include "engine/entry_check.h"
+#include "staffing/schedule_plan.h"
+#include "staffing/start_times_file.h"
+#include "staffing/start_times_page.h"
 
 namespace {
 

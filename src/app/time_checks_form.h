@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "app/morvane_app.h"
-#include "core/start_shift.h"
+#include "staffing/start_shift.h"
 
 class QLineEdit;
 class FileChoiceDialog;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "batch/batch_request.h"
-#include "core/entry_check.h"
+#include "engine/entry_check.h"
 
 namespace morvane::batch {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "core/ga_settings.h"
-#include "core/model.h"
+#include "optimiser/ga_settings.h"
+#include "engine/model.h"
 
 namespace morvane::batch {
 

@@ -4,10 +4,10 @@
 
 #include "batch/ga_batch.h"
 #include "batch/machine_output.h"
-#include "core/start_times_file.h"
-#include "core/steady_state.h"
-#include "core/summary_lines.h"
-#include "core/time_dependent_solver.h"
+#include "staffing/start_times_file.h"
+#include "engine/steady_state.h"
+#include "report/summary_lines.h"
+#include "engine/time_dependent_solver.h"
 
 namespace morvane::batch {
 namespace {

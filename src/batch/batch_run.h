@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "batch/batch_request.h"
-#include "core/user_interface.h"
+#include "base/user_interface.h"
 
 namespace morvane::batch {
 

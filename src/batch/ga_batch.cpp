@@ -5,7 +5,7 @@
 
 #include "batch/batch_option.h"
 #include "batch/machine_output.h"
-#include "core/history_file.h"
+#include "optimiser/history_file.h"
 
 namespace morvane::batch {
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "batch/batch_run.h"
-#include "core/ga_run.h"
+#include "optimiser/ga_run.h"
 
 namespace morvane::batch {
 

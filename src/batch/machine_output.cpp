@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/measures.h"
+#include "engine/measures.h"
 
 namespace morvane::batch {
 

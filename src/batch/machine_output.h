@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/model.h"
+#include "engine/model.h"
 
 namespace morvane::batch {
 

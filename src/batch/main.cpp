@@ -6,7 +6,7 @@
 #include "batch/batch_run.h"
 #include "batch/option_parser.h"
 #include "batch/terminal_user_interface.h"
-#include "core/version.h"
+#include "base/version.h"
 
 int main(int argc, char** argv) {
   using namespace morvane::batch;

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "batch/batch_option.h"
-#include "core/entry_check.h"
+#include "engine/entry_check.h"
 
 namespace morvane::batch {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <ostream>
 
-#include "core/user_interface.h"
+#include "base/user_interface.h"
 
 namespace morvane::batch {
 

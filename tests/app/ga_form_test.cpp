@@ -19,8 +19,8 @@
 #include "app/file_choice_dialog.h"
 #include "app/ga_charts_panel.h"
 #include "app/start_times_grid.h"
-#include "core/current_plan_improvement.h"
-#include "core/schedule_plan.h"
+#include "optimiser/current_plan_improvement.h"
+#include "staffing/schedule_plan.h"
 #include "ga_windows.h"
 
 namespace morvane::testing {

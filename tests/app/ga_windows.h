@@ -21,8 +21,8 @@
 #include "app/radio_group.h"
 #include "app/run_report.h"
 #include "app/time_checks_form.h"
-#include "core/ga_run.h"
-#include "core/ga_scenario.h"
+#include "optimiser/ga_run.h"
+#include "core/optimiser/ga_scenario.h"
 #include "support/scripted_user_interface.h"
 #include "support/window_driving.h"
 

@@ -19,7 +19,7 @@
 #include "app/multi_objective_form.h"
 #include "app/radio_group.h"
 #include "app/time_checks_form.h"
-#include "core/number_format.h"
+#include "base/number_format.h"
 #include "support/scripted_user_interface.h"
 
 namespace {

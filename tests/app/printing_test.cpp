@@ -17,7 +17,7 @@
 #include "app/file_choice_dialog.h"
 #include "app/page_printing.h"
 #include "app/summary_printing.h"
-#include "core/schedule_plan.h"
+#include "staffing/schedule_plan.h"
 #include "support/external_tool.h"
 #include "support/sample_chart_window.h"
 #include "support/scripted_user_interface.h"

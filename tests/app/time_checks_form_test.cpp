@@ -19,8 +19,8 @@
 #include "app/file_choice_dialog.h"
 #include "app/period_check_list.h"
 #include "app/start_times_grid.h"
-#include "core/duty_template.h"
-#include "core/start_times_file.h"
+#include "staffing/duty_template.h"
+#include "staffing/start_times_file.h"
 #include "support/scripted_user_interface.h"
 #include "support/window_driving.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "batch/option_parser.h"
-#include "core/entry_check.h"
+#include "engine/entry_check.h"
 
 namespace morvane::batch {
 namespace {

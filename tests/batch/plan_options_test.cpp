@@ -8,7 +8,7 @@
 
 #include "batch/batch_run.h"
 #include "batch/option_parser.h"
-#include "core/start_times_format.h"
+#include "staffing/start_times_format.h"
 #include "support/scripted_user_interface.h"
 
 namespace morvane::batch {

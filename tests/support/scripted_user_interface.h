@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/user_interface.h"
+#include "base/user_interface.h"
 
 namespace morvane::testing {
 

@@ -1,0 +1,78 @@
+// Speed of the queue engine: the per-minute steady state, whole time-dependent
+// runs (default, 10-second step, heavy load widening to 500 states) and one day
+// of the Runge-Kutta sweep at 1440 steps x 100 states.
+#include <benchmark/benchmark.h>
+
+#include "engine/day_sweep.h"
+#include "engine/model.h"
+#include "engine/steady_state.h"
+#include "engine/time_dependent_solver.h"
+#include "support/silent_user_interface.h"
+
+namespace {
+
+using namespace morvane;
+
+void BM_SteadyStateMinutes(benchmark::State& state) {
+  Model model;
+  installBaseStaffing(model);
+  SilentUserInterface ui;
+  for (auto _ : state) {
+    ComputeSteadyState(model, ui);
+    benchmark::DoNotOptimize(model.minutes.SteadyMean.data());
+  }
+}
+BENCHMARK(BM_SteadyStateMinutes)->Unit(benchmark::kMillisecond);
+
+// A whole run from the given inputs; the solver may change MaxStates and the
+// step, so every iteration starts again from the same inputs.
+void Solve(benchmark::State& state, const ScenarioInputs& inputs) {
+  Model model;
+  model.inputs = inputs;
+  installBaseStaffing(model);
+  SilentUserInterface ui;
+  for (auto _ : state) {
+    model.inputs = inputs;
+    ComputeTimeDependent(model, ui);
+    benchmark::DoNotOptimize(model.steps.TotalPersonHours);
+  }
+  state.counters["days"] = model.steps.Days;
+  state.counters["MaxStates"] = model.inputs.MaxStates;
+}
+
+void BM_DefaultSolve(benchmark::State& state) { Solve(state, ScenarioInputs{}); }
+BENCHMARK(BM_DefaultSolve)->Unit(benchmark::kMillisecond);
+
+void BM_TenSecondStepSolve(benchmark::State& state) {
+  ScenarioInputs inputs;
+  inputs.TimeStepSeconds = 10;
+  Solve(state, inputs);
+}
+BENCHMARK(BM_TenSecondStepSolve)->Unit(benchmark::kMillisecond);
+
+// Load 10 / (6 x 1.7) = 0.98: the top state keeps probability up to 500 states.
+void BM_HeavyLoadSolve(benchmark::State& state) {
+  ScenarioInputs inputs;
+  inputs.DemandAmplitude = 0;
+  inputs.ServiceRate = 1.7L;
+  Solve(state, inputs);
+}
+BENCHMARK(BM_HeavyLoadSolve)->Unit(benchmark::kMillisecond);
+
+void BM_SweepDay(benchmark::State& state) {
+  Model model;
+  installBaseStaffing(model);
+  SilentUserInterface ui;
+  PrepareStepGrid(model);
+  FillStartingEstimate(model, ui);
+  const ScenarioInputs& in = model.inputs;
+  for (auto _ : state) {
+    const DaySweepResult day = SweepDay(model.steps, in.ServiceRate, in.TimeStepSeconds, in.MaxStates);
+    benchmark::DoNotOptimize(day.maxChange);
+  }
+}
+BENCHMARK(BM_SweepDay)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,33 @@
+#include "engine/arrival_rate.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace morvane {
+
+Real SinusoidalRateAt(const ScenarioInputs& inputs, Real t) {
+  const Real twoPi = 2 * std::numbers::pi_v<Real>;
+  return inputs.MeanDemand +
+         inputs.DemandAmplitude *
+             std::sin(twoPi * inputs.CyclesPerDay * (t - inputs.DemandShift) / kMinutesPerDay);
+}
+
+Real ArrivalRateAt(const ScenarioInputs& inputs, Real t) {
+  if (!inputs.BlockDemand) return SinusoidalRateAt(inputs, t);
+  // The rate of a block is the rate at the block's first whole minute.
+  const auto minute = static_cast<std::int64_t>(t);
+  const std::int64_t blockStart = minute / inputs.BlockMinutes * inputs.BlockMinutes;
+  return SinusoidalRateAt(inputs, static_cast<Real>(blockStart));
+}
+
+std::int32_t StepsPerDay(std::int32_t timeStepSeconds) {
+  constexpr std::int32_t secondsPerDay = 86400;
+  return (secondsPerDay + timeStepSeconds - 1) / timeStepSeconds;
+}
+
+void FillArrivalRates(Model& model) {
+  for (int m = 0; m < kMinutePoints; ++m)
+    model.minutes.ArrivalRate[m] = ArrivalRateAt(model.inputs, static_cast<Real>(m));
+}
+
+}  // namespace morvane

@@ -1,0 +1,35 @@
+// Performance measures over the day and the texts of the result labels.
+#pragma once
+
+#include <string>
+
+#include "engine/model.h"
+#include "base/number_format.h"
+
+namespace morvane {
+
+// P(wait) at minute m of the steady state: all servers on duty busy (1 when overloaded).
+Real SteadyPWait(const Model& model, int minute);
+// P(wait) at step k of the time-dependent run: more in system than the day's most servers.
+Real TimeDepPWait(const Model& model, std::int32_t step);
+
+// TotalPersonHours, MaxPWait and MinutesOverLimit of the last time-dependent run.
+void ComputeDayMeasures(Model& model);
+
+Real PersonCost(const Model& model);
+Real TotalSystemCost(const Model& model);
+
+// Captions of the seven result labels, in the order they are set.
+struct ResultLabels {
+  std::string TimeOverLimitLabel;
+  std::string MaxProbWaitLabel;
+  std::string MaxP200Label;
+  std::string TotalPersonHoursLabel;
+  std::string TotalPersonHoursCostLabel;
+  std::string TotalLaborCostLabel;
+  std::string TotalCostLabel;
+};
+
+ResultLabels ResultLabelTexts(const Model& model, const NumberLocale& locale);
+
+}  // namespace morvane

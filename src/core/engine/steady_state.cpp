@@ -1,0 +1,109 @@
+#include "engine/steady_state.h"
+
+#include <algorithm>
+
+#include "engine/arrival_rate.h"
+#include "base/number_format.h"
+
+namespace morvane {
+
+std::int64_t StableServers(std::int32_t servers, Real lambda, Real mu) {
+  std::int64_t s = servers;
+  if (lambda < s * mu) return s;
+  // Start near the answer so tiny service rates do not count up from 0 one by one.
+  s = std::max<std::int64_t>(s, static_cast<std::int64_t>(lambda / mu) - 1);
+  while (!(s * mu > lambda)) ++s;
+  return s;
+}
+
+void SteadyStateProbs(std::int32_t servers, bool raiseServers, ProbVector& vector, Real lambda,
+                      Real mu, Real& mean, std::int32_t maxStates) {
+  std::int64_t s = servers;
+  // 1. Overload test.
+  if (lambda >= s * mu) {
+    if (!raiseServers) {
+      vector.clear();
+      vector[1] = 1.0L;
+      mean = 1.0L;
+      return;
+    }
+    s = StableServers(servers, lambda, mu);
+  }
+  // 2.-3. Offered load and the normalising sum of the untruncated distribution.
+  const Real a = lambda / mu;
+  Real term = 1;
+  Real sum = 1;
+  if (s > 1) {
+    for (std::int64_t k = 1; k <= s - 1; ++k) {
+      term = term * a / k;
+      sum = sum + term;
+    }
+    term = term * a / s;
+    sum = sum + term * (s * mu) / (s * mu - lambda);
+  }
+  // 4.-5. The unnormalised terms. Entries above maxStates are not part of the
+  // distribution, so they are never written: a plan with more servers than
+  // states stays inside the vector and nothing leaks into a later widening.
+  vector.clear();
+  vector[0] = 1 / sum;
+  const std::int64_t busyTop = std::min<std::int64_t>(s, maxStates);
+  for (int n = 1; n <= busyTop; ++n) vector[n] = vector[n - 1] * a / n;
+  for (int n = static_cast<int>(busyTop) + 1; n <= maxStates; ++n)
+    vector[n] = vector[n - 1] * a / s;
+  // 6. Truncate and normalise.
+  Real total = 0;
+  for (int n = 0; n <= maxStates; ++n) total += vector[n];
+  for (int n = 0; n <= maxStates; ++n) vector[n] /= total;
+  // 7. Mean.
+  mean = MeanOf(vector, maxStates);
+}
+
+Real MeanOf(const ProbVector& vector, std::int32_t maxStates) {
+  Real mean = 0;
+  for (int n = 0; n <= maxStates; ++n) mean += n * vector[n];
+  return mean;
+}
+
+std::optional<std::string> ComputationRefusal(const Model& model) {
+  const ScenarioInputs& in = model.inputs;
+  if (in.DemandAmplitude > in.MeanDemand)
+    return "The demand amplitude (" + GeneralText(in.DemandAmplitude) +
+           ") is above the mean demand (" + GeneralText(in.MeanDemand) +
+           "), so the arrival rate would fall below zero.\rLower the amplitude or raise the "
+           "mean demand.";
+  const Real peak = in.MeanDemand + in.DemandAmplitude;
+  if (StableServers(0, peak, in.ServiceRate) > kMaxRaisedServers)
+    return "The peak demand of " + GeneralText(peak) + " per hour needs more than " +
+           std::to_string(kMaxRaisedServers) + " servers at a service rate of " +
+           GeneralText(in.ServiceRate) +
+           " per hour, more than the model's states can hold.\rRaise the service rate or lower "
+           "the demand.";
+  return std::nullopt;
+}
+
+bool ComputeSteadyState(Model& model, UserInterface& ui) {
+  if (const auto refusal = ComputationRefusal(model)) {
+    ui.message(MessageKind::Error, *refusal);
+    return false;
+  }
+  MinuteResults& out = model.minutes;
+  const std::int32_t maxStates = model.inputs.MaxStates;
+  for (int m = 0; m < kMinutePoints; ++m) {
+    const std::int32_t servers = model.staffing.ServersOnDuty[m];
+    out.ArrivalRate[m] = ArrivalRateAt(model.inputs, static_cast<Real>(m));
+    out.ServiceCapacity[m] = servers * model.inputs.ServiceRate;
+    SteadyStateProbs(servers, false, out.SteadyVectors[m], out.ArrivalRate[m],
+                     model.inputs.ServiceRate, out.SteadyMean[m], maxStates);
+    // Consistency check: the mean again, in the same order and precision.
+    const Real recomputed = MeanOf(out.SteadyVectors[m], maxStates);
+    if (recomputed != out.SteadyMean[m])
+      ui.message(MessageKind::Error,
+                 "Error for i = " + std::to_string(m) + "\rTemp = " +
+                     NumberText(recomputed, 12, 5, kFixedLocale) + "\rAverageNumberInSystem = " +
+                     NumberText(out.SteadyMean[m], 12, 5, kFixedLocale));
+  }
+  model.steps.Computed = false;
+  return true;
+}
+
+}  // namespace morvane

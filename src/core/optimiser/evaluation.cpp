@@ -1,0 +1,97 @@
+#include "optimiser/evaluation.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "optimiser/ga_state.h"
+#include "optimiser/plan_install.h"
+#include "engine/steady_state.h"
+#include "engine/time_dependent_solver.h"
+
+namespace morvane {
+namespace {
+
+inline constexpr std::int32_t kLeastStates = 100;
+
+}  // namespace
+
+void ApplyFigures(const EngineFigures& figures, const GASettings& settings, GASolution& plan) {
+  plan.PersonHours = figures.PersonHours;
+  plan.TotalCost = figures.TotalCost;
+  plan.MaxPWait = figures.MaxPWait;
+  plan.MinutesOverLimit = figures.MinutesOverLimit;
+  if (settings.FirstObjectiveIndex >= 0 && settings.FirstObjectiveIndex <= 2)
+    plan.Objective1 = ObjectiveValue(plan, settings.FirstObjectiveIndex);
+  plan.Objective2 = ObjectiveValue(plan, settings.SecondObjectiveIndex);
+  plan.StatesUsed = figures.StatesUsed;
+}
+
+bool PassesCapacityTest(const Model& model) {
+  const PeriodCounts& onDuty = model.staffing.OnDutyByPeriod[OnDutyTotal];
+  const std::int64_t served = std::accumulate(onDuty.begin(), onDuty.end(), std::int64_t{0});
+  return served * model.inputs.ServiceRate > model.inputs.MeanDemand * kPeriods;
+}
+
+bool InstallForEvaluation(Model& model, std::int32_t gaStates, const GASolution& plan) {
+  if (InstallStarts(model, plan)) return false;
+  model.inputs.MaxStates = std::max(gaStates, kLeastStates);
+  return true;
+}
+
+// Plans the engine cannot hold (more servers on duty than the state space has
+// room for) are refused like hopeless ones.
+bool ReachesEngine(const Model& model) {
+  return PassesCapacityTest(model) && !SolverRefusal(model);
+}
+
+std::optional<EngineFigures> RunEngine(Model& model, UserInterface& ui) {
+  if (!ComputeSteadyState(model, ui)) return std::nullopt;
+  return TimeDependentFigures(model, ui);
+}
+
+std::optional<EngineFigures> TimeDependentFigures(Model& model, UserInterface& ui) {
+  if (!ComputeTimeDependent(model, ui)) return std::nullopt;
+  // The day measures of the solver are P(wait) with the day's most servers on
+  // duty over steps 0..NumSteps-1, and StepMinutes for every step above CriticalPWait.
+  const StepResults& steps = model.steps;
+  EngineFigures figures;
+  figures.PersonHours = steps.TotalPersonHours;
+  figures.TotalCost = steps.TotalPersonHours * model.inputs.DelayCost + model.staffing.LaborCost;
+  figures.MaxPWait = steps.MaxPWait;
+  figures.MinutesOverLimit = steps.MinutesOverLimit;
+  figures.StatesUsed = model.inputs.MaxStates;
+  return figures;
+}
+
+bool EvaluatePlan(Model& model, const GASettings& settings, std::int32_t gaStates, GASolution& plan,
+                  UserInterface& ui, const EngineStep& engine) {
+  // 1.-3. Install the plan; one whose counts overflow is infeasible.
+  if (!InstallForEvaluation(model, gaStates, plan)) return false;
+  // 5. Outside a run only.
+  if (model.flags.InteractiveMode)
+    ui.message(MessageKind::Information,
+               "MaxServers = " + std::to_string(model.staffing.MaxServersOnDuty));
+  // 6. Hopeless plans never reach the engine.
+  if (!ReachesEngine(model)) return false;
+  // 7.
+  const std::optional<EngineFigures> figures = engine();
+  if (!figures) return false;
+  // 8.-11.
+  ApplyFigures(*figures, settings, plan);
+  return true;
+}
+
+bool evaluate_chromosome(Model& model, const GASettings& settings, std::int32_t gaStates,
+                         GASolution& plan, UserInterface& ui) {
+  return EvaluatePlan(model, settings, gaStates, plan, ui, [&] { return RunEngine(model, ui); });
+}
+
+bool EvaluateInRun(GAContext& context, GASolution& plan) {
+  const bool feasible =
+      EvaluatePlan(context.model, context.settings, context.state.GAStates, plan, context.ui,
+                   [&] { return context.state.lookahead.figures(context); });
+  if (feasible) ++context.state.Evaluations;
+  return feasible;
+}
+
+}  // namespace morvane

@@ -1,0 +1,75 @@
+#include "optimiser/ga_solution.h"
+
+namespace morvane {
+namespace {
+
+std::string ObjectivePart(const GASolution& plan, std::int32_t item, const NumberLocale& locale) {
+  switch (item) {
+    case 0:
+      return CurrencyText(plan.TotalCost, 15, 2, locale);
+    case 1:
+      return NumberText(plan.MaxPWait, 6, 4, locale);
+    default:
+      return NumberText(plan.MinutesOverLimit, 7, 1, locale);
+  }
+}
+
+}  // namespace
+
+const char* OriginText(PlanOrigin origin) {
+  switch (origin) {
+    case PlanOrigin::Random:
+      return "Random";
+    case PlanOrigin::Carry:
+      return "Carry";
+    case PlanOrigin::Cross:
+      return "Cross";
+    default:
+      return "";
+  }
+}
+
+BestMember BestOfPopulation(const Population& population, std::int32_t populationSize) {
+  BestMember best;
+  for (std::int32_t i = 1; i <= populationSize; ++i)
+    if (population[i].Objective1 < best.value) best = {population[i].Objective1, i};
+  return best;
+}
+
+bool IsUniquePlan(std::int32_t n, const Population& population, const GASolution& plan) {
+  for (std::int32_t i = 1; i < n; ++i) {
+    const GASolution& member = population[i];
+    if (member.Objective1 == plan.Objective1 && member.FullTimeStarts == plan.FullTimeStarts &&
+        member.PartTimeStarts == plan.PartTimeStarts)
+      return false;
+  }
+  return true;
+}
+
+Real ObjectiveValue(const GASolution& plan, std::int32_t item) {
+  switch (item) {
+    case 0:
+      return plan.TotalCost;
+    case 1:
+      return plan.MaxPWait;
+    case 2:
+      return plan.MinutesOverLimit;
+    default:
+      return 0;
+  }
+}
+
+std::string ObjectiveText(const GASolution& plan, const GASettings& settings,
+                          const NumberLocale& locale) {
+  std::string text = ObjectivePart(plan, settings.FirstObjectiveIndex, locale);
+  if (settings.twoObjectives())
+    text += " / " + ObjectivePart(plan, settings.SecondObjectiveIndex, locale);
+  return text;
+}
+
+std::string HoursText(const GASolution& plan, int precision, const NumberLocale& locale) {
+  return "   HRS Full/Part = " + NumberText(plan.PersonHours, precision, 5, locale) + "   " +
+         std::to_string(plan.NumFullTime) + "/" + std::to_string(plan.NumPartTime);
+}
+
+}  // namespace morvane

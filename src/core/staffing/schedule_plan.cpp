@@ -1,0 +1,96 @@
+#include "staffing/schedule_plan.h"
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
+
+#include "staffing/start_times_page.h"
+
+namespace morvane {
+namespace {
+
+// On-duty counts held wide while they are summed: 96 starts of up to 2^31 - 1
+// each, for two types, stay far inside 64 bits.
+using WideCounts = std::array<std::int64_t, kPeriods>;
+
+struct Coverage {
+  WideCounts fullTime{};
+  WideCounts partTime{};
+};
+
+// Adds the duty of every starter of one type into `onDuty`, wrapping past
+// minute 1440 to the start of the day only when `wraps`. A negative start
+// count puts no one on duty; a template entry is on duty only when it is 1.
+void Cover(const PeriodCounts& starts, const PeriodCounts& dutyTemplate, bool wraps,
+           WideCounts& onDuty) {
+  for (int i = 0; i < kPeriods; ++i) {
+    const std::int64_t starters = starts[i];
+    if (starters <= 0) continue;
+    for (int k = 0; k < kPeriods; ++k) {
+      const int t = i + k;
+      if (dutyTemplate[k] == 1 && (wraps || t < kPeriods)) onDuty[t % kPeriods] += starters;
+    }
+  }
+}
+
+Coverage CoverageOf(const StaffingState& staff) {
+  Coverage coverage;
+  Cover(staff.StartTimes[FullTime], staff.DutyTemplate[FullTime], staff.FullTimeWraps,
+        coverage.fullTime);
+  Cover(staff.StartTimes[PartTime], staff.DutyTemplate[PartTime], staff.PartTimeWraps,
+        coverage.partTime);
+  return coverage;
+}
+
+std::optional<std::string> RefusalFor(const Coverage& coverage) {
+  constexpr std::int64_t limit = std::numeric_limits<std::int32_t>::max();
+  for (int p = 0; p < kPeriods; ++p) {
+    const std::int64_t total = coverage.fullTime[p] + coverage.partTime[p];
+    if (total > limit)
+      return "The plan puts " + std::to_string(total) + " employees on duty in period " +
+             GridPeriodLabel(p) + ", more than the " + std::to_string(limit) +
+             " a period can count.";
+  }
+  return std::nullopt;
+}
+
+std::int64_t Sum(const PeriodCounts& counts) {
+  return std::accumulate(counts.begin(), counts.end(), std::int64_t{0});
+}
+
+}  // namespace
+
+std::optional<std::string> OnDutyRefusal(const StaffingState& staff) {
+  return RefusalFor(CoverageOf(staff));
+}
+
+std::optional<std::string> ScheduleGridExit(Model& model) {
+  StaffingState& staff = model.staffing;
+  // 2.-5. Coverage of both types, checked before anything is written.
+  const Coverage coverage = CoverageOf(staff);
+  if (const auto refusal = RefusalFor(coverage))
+    return *refusal +
+           "\rLower the start counts; the on-duty figures, the employee counts and the labor "
+           "cost still show the last plan computed.";
+  // 6. Totals per period and the most on duty at once.
+  auto& onDuty = staff.OnDutyByPeriod;
+  staff.MaxServersOnDuty = 0;
+  for (int p = 0; p < kPeriods; ++p) {
+    onDuty[OnDutyFullTime][p] = static_cast<std::int32_t>(coverage.fullTime[p]);
+    onDuty[OnDutyPartTime][p] = static_cast<std::int32_t>(coverage.partTime[p]);
+    onDuty[OnDutyTotal][p] = static_cast<std::int32_t>(coverage.fullTime[p] + coverage.partTime[p]);
+    staff.MaxServersOnDuty = std::max(staff.MaxServersOnDuty, onDuty[OnDutyTotal][p]);
+  }
+  // 8. Every minute of a period has the period's servers; minute 1440 is minute 0 again.
+  for (int p = 0; p < kPeriods; ++p)
+    for (int j = 0; j < kMinutesPerPeriod; ++j)
+      staff.ServersOnDuty[p * kMinutesPerPeriod + j] = onDuty[OnDutyTotal][p];
+  staff.ServersOnDuty[kMinutesPerDay] = staff.ServersOnDuty[0];
+  // 10.-11. Employees hired, negative counts included, and what they cost.
+  staff.FullTimeCount = Sum(staff.StartTimes[FullTime]);
+  staff.PartTimeCount = Sum(staff.StartTimes[PartTime]);
+  recomputeLaborCost(model);
+  return std::nullopt;
+}
+
+}  // namespace morvane

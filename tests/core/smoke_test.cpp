@@ -1,3 +1,0 @@
-#include <gtest/gtest.h>
-#include "core/model.h"
-TEST(Smoke, Builds) { morvane::Model m; EXPECT_EQ(m.inputs.MaxStates, 100); }
