@@ -158,7 +158,7 @@ QWidget* TMorvaneForm::buildBottomRow() {
 
 QPushButton* TMorvaneForm::button(const QString& objectName, const QString& caption,
                                   const QString& hint, void (TMorvaneForm::*click)()) {
-  QPushButton* command = CommandButton(objectName, caption, hint, this);
+  QPushButton* command = new CommandButton(objectName, caption, hint, this);
   connect(command, &QPushButton::clicked, this, click);
   return command;
 }
@@ -222,17 +222,23 @@ void TMorvaneForm::PlotProbabilities() { plots_->PlotProbabilities(); }
 
 // A computation lets events through at its pauses; until it ends, the controls
 // that start work or change inputs stay disabled and a second start is ignored.
+// Locking the window moves the focus away from the disabled controls, which
+// leaves no box (EntryEdit) and is undone at the end.
 bool TMorvaneForm::beginRun() {
   if (computing_) return false;
   computing_ = true;
+  focusBeforeRun_ = focusWidget();
   for (QWidget* widget : lockedDuringRuns_) widget->setEnabled(false);
   return true;
 }
 
+// The focus goes back to where the planner put it (normally the button that
+// started the run).
 void TMorvaneForm::endRun() {
   for (QWidget* widget : lockedDuringRuns_) widget->setEnabled(true);
   offerOptimisation();
   computing_ = false;
+  if (focusBeforeRun_ && focusBeforeRun_->isEnabled()) focusBeforeRun_->setFocus(Qt::OtherFocusReason);
 }
 
 void TMorvaneForm::MMCProbButtonClick() {

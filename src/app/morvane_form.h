@@ -4,6 +4,7 @@
 // staffing plan is in force) the GA window are reached.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include "app/morvane_app.h"
@@ -101,6 +102,7 @@ class TMorvaneForm : public QWidget {
   QProgressBar* PctDone = nullptr;
   QProgressBar* IterationGauge = nullptr;
   QList<QWidget*> lockedDuringRuns_;
+  QPointer<QWidget> focusBeforeRun_;
   bool computing_ = false;
   bool quitConfirmed_ = false;
 };

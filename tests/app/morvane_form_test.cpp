@@ -21,6 +21,7 @@
 #include "app/time_checks_form.h"
 #include "core/number_format.h"
 #include "support/scripted_user_interface.h"
+#include "support/window_driving.h"
 
 namespace {
 
@@ -68,6 +69,13 @@ class MorvaneFormTest : public ::testing::Test {
     else
       QTest::keyClicks(edit, typed);
     QTest::keyClick(edit, Qt::Key_Tab);
+  }
+  // Clicks into a box and types over its text, without leaving it.
+  void typeInto(const char* box, const QString& typed) {
+    auto* edit = child<QLineEdit>(box);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, typed);
   }
   void click(const char* button) { QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton); }
   void choose(const char* group, int item) {
@@ -206,6 +214,55 @@ TEST_F(MorvaneFormTest, CostBoxesOnlyRefreshTheCostLabels) {
                 morvane::CurrencyText(app.model.steps.TotalPersonHours * 24, 15, 2, fixed));
   EXPECT_EQ(caption("TotalLaborCostLabel"), "Total Labor Cost = $1,800.00     Full/Part time = 18/0");
   EXPECT_EQ(app.model.staffing.LaborCost, 1800);
+}
+
+// ---- Leaving a box ---------------------------------------------------------
+
+// A run hands the focus back to the button that started it, so no box is left
+// by the next click, even after the window was activated again (which puts the
+// focus into the first box when no control holds it).
+TEST_F(MorvaneFormTest, ClickingBothComputationsShowsTheResultsAndBothCurves) {
+  ASSERT_EQ(QApplication::focusWidget(), child<QWidget>("MeanDemandEdit"));
+  click("MMCProbButton");
+  EXPECT_EQ(QApplication::focusWidget(), child<QWidget>("MMCProbButton"));
+  morvane::testing::ShowActive(*about);
+  about->hide();
+  showMain();
+  click("ComputeTransientProbsButton");
+  EXPECT_FALSE(child<QLabel>("TotalCostLabel")->isHidden());
+  EXPECT_EQ(series("OutputChart", "SS Number")->count(), 1441);
+  EXPECT_EQ(series("OutputChart", "Time Dep. Number")->count(), app.model.steps.NumSteps + 1);
+}
+
+// An accelerator leaves the box as a click does: the value typed is taken, with
+// its invalidation, before the command; a stale steady state is never used.
+TEST_F(MorvaneFormTest, AnAcceleratorTakesTheTypedValueBeforeItsCommand) {
+  click("MMCProbButton");
+  typeInto("MeanDemandEdit", "12");
+  QTest::keyClick(form.get(), Qt::Key_O, Qt::AltModifier);
+  QTest::qWait(200);  // a button pressed by its accelerator clicks a moment later
+  EXPECT_EQ(app.model.inputs.MeanDemand, 12);
+  EXPECT_FALSE(enabled("ComputeTransientProbsButton"));
+  EXPECT_TRUE(child<QLabel>("TotalCostLabel")->isHidden());
+  EXPECT_EQ(series("OutputChart", "Time Dep. Number")->count(), 0);
+
+  typeInto("MeanDemandEdit", "14");
+  QTest::keyClick(form.get(), Qt::Key_C, Qt::AltModifier);
+  QTest::qWait(200);
+  EXPECT_EQ(series("OutputChart", "Arrivals")->at(0).y(), 14);
+  QTest::keyClick(form.get(), Qt::Key_O, Qt::AltModifier);
+  QTest::qWait(200);
+  EXPECT_FALSE(child<QLabel>("TotalCostLabel")->isHidden());
+  EXPECT_EQ(series("OutputChart", "SS Number")->count(), 1441);
+}
+
+// The window locked for a computation is not the planner leaving the box.
+TEST_F(MorvaneFormTest, ABoxDisabledUnderTheFocusIsNotLeft) {
+  click("MMCProbButton");
+  typeInto("MeanDemandEdit", "12");
+  child<QWidget>("MeanDemandEdit")->parentWidget()->setEnabled(false);
+  EXPECT_EQ(app.model.inputs.MeanDemand, 10);
+  EXPECT_TRUE(enabled("ComputeTransientProbsButton"));
 }
 
 // ---- Staffing --------------------------------------------------------------
