@@ -265,6 +265,17 @@ TEST_F(MorvaneFormTest, ABoxDisabledUnderTheFocusIsNotLeft) {
   EXPECT_TRUE(enabled("ComputeTransientProbsButton"));
 }
 
+// The end of a run leaves the time-dependent button as its rule says.
+TEST_F(MorvaneFormTest, ARefusedSteadyStateLeavesTheTimeDependentButtonDisabled) {
+  ui.allowMessages();
+  enter("ServiceRateEdit", "0.01");
+  click("MMCProbButton");  // the peak needs more than the model's states
+  EXPECT_EQ(ui.messages.size(), 1u);
+  EXPECT_FALSE(enabled("ComputeTransientProbsButton"));
+  click("ComputeTransientProbsButton");
+  EXPECT_TRUE(child<QLabel>("TotalCostLabel")->isHidden());
+}
+
 // ---- Staffing --------------------------------------------------------------
 
 TEST_F(MorvaneFormTest, ThirtyFiveBaseServersAreOnDutyAllDay) {
