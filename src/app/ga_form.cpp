@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/chart_panel.h"
+#include "app/command_button.h"
 #include "app/file_choice_dialog.h"
 #include "app/file_to_write.h"
 #include "app/ga_charts_panel.h"
@@ -77,9 +78,7 @@ QWidget* TGAForm::buildCommands() {
 }
 
 QPushButton* TGAForm::button(const char* name, const QString& caption) {
-  auto* command = new QPushButton(caption, this);
-  command->setObjectName(name);
-  return command;
+  return new CommandButton(name, caption, "", this);
 }
 
 morvane::GAContext TGAForm::context() {

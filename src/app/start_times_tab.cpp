@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/chart_panel.h"
+#include "app/command_button.h"
 #include "app/start_times_grid.h"
 
 namespace {
@@ -24,8 +25,7 @@ QLineEdit* AmountEdit(const QString& name, const QString& colour) {
 }
 
 QPushButton* ShiftButton(const QString& caption, const QString& name, const QString& colour) {
-  auto* button = new QPushButton(caption);
-  button->setObjectName(name);
+  auto* button = new CommandButton(name, caption, QString());
   button->setStyleSheet(colour);
   return button;
 }

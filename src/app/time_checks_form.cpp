@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/command_button.h"
 #include "app/duty_template_page.h"
 #include "app/morvane_form.h"
 #include "app/period_check_list.h"
@@ -80,12 +81,10 @@ QWidget* TTimeChecksForm::makeButtons() {
       {"ReadButton", "&Read Starting Times"},
       {"ClearButton", "&Clear All Starting Times"},
       {"ExitButton", "&Exit to Main Window"}};
-  for (const auto& [name, caption] : captions) {
-    auto* button = new QPushButton(QString::fromUtf8(caption));
-    button->setObjectName(QString::fromUtf8(name));
-    button->setToolTip(QStringLiteral("Click to return to the main menu; only possible from Start Times page"));
-    row->addWidget(button);
-  }
+  for (const auto& [name, caption] : captions)
+    row->addWidget(new CommandButton(
+        QString::fromUtf8(name), QString::fromUtf8(caption),
+        QStringLiteral("Click to return to the main menu; only possible from Start Times page")));
   return buttons;
 }
 

@@ -237,6 +237,18 @@ TEST_F(TimeChecksFormTest, ShiftAmountsOutsideOneTo95AreResetToOne) {
   EXPECT_EQ(ui.messages.size(), 3u);
 }
 
+// A shift button's accelerator leaves the amount box first: the amount just typed is used.
+TEST_F(TimeChecksFormTest, AShiftByAcceleratorUsesTheAmountJustTyped) {
+  typeStart(0, Grid::FullTimeStartColumn, "1", Qt::Key_Return);
+  auto* amount = child<QLineEdit>("ForwardShiftEdit");
+  QTest::mouseClick(amount, Qt::LeftButton);
+  amount->selectAll();
+  QTest::keyClicks(amount, "4");
+  QTest::keyClick(form.get(), Qt::Key_Plus, Qt::AltModifier);
+  QTest::qWait(200);  // a button pressed by its accelerator clicks a moment later
+  EXPECT_EQ(cell(4, Grid::FullTimeStartColumn), "1");
+}
+
 TEST_F(TimeChecksFormTest, ClearEmptiesTheStartColumns) {
   typeStart(5, Grid::FullTimeStartColumn, "2");
   type("1", Qt::Key_Return);
