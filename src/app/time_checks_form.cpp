@@ -1,6 +1,7 @@
 #include "app/time_checks_form.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -123,6 +124,13 @@ void TTimeChecksForm::showEvent(QShowEvent* event) {
   fillDemandColumns();
   fullTimePage_->checkFirstPeriod(*app_.ui);
   partTimePage_->checkFirstPeriod(*app_.ui);
+}
+
+// The title bar's close is "&Exit to Main Window": closing the window while the
+// main window is hidden would end the program.
+void TTimeChecksForm::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  ExitButtonClick();
 }
 
 void TTimeChecksForm::fillDemandColumns() {

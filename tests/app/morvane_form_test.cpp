@@ -508,6 +508,25 @@ TEST_F(MorvaneFormTest, QuitAnsweredYesSaysGoodbyeAndCloses) {
   EXPECT_TRUE(form->isHidden());
 }
 
+// With the main window hidden, closing the last window would end the program.
+TEST_F(MorvaneFormTest, TheTitleBarClosesTheStaffingWindowAndTheAboutBoxAsTheirButtons) {
+  QApplication::setQuitOnLastWindowClosed(false);
+  click("SetTimes");
+  ui.answer(false);
+  morvane::testing::CloseFromTitleBar(*timeChecks);
+  EXPECT_EQ(ui.questions, std::vector<std::string>{"Are you satisfied with the current schedule?"});
+  EXPECT_FALSE(timeChecks->isHidden());
+  ui.answer(true);
+  morvane::testing::CloseFromTitleBar(*timeChecks);
+  EXPECT_TRUE(timeChecks->isHidden());
+  EXPECT_FALSE(form->isHidden());
+
+  click("AboutButton");
+  morvane::testing::CloseFromTitleBar(*about);
+  EXPECT_TRUE(about->isHidden());
+  EXPECT_FALSE(form->isHidden());
+}
+
 TEST_F(MorvaneFormTest, AboutBoxAndBackAgain) {
   click("AboutButton");
   EXPECT_TRUE(form->isHidden());
