@@ -238,7 +238,7 @@ void TTimeChecksForm::ClearButtonClick() {
 void TTimeChecksForm::ExitButtonClick() {
   if (!onStartTimesTab()) return;
   ScheduleGridExit();
-  if (!app_.ui->ask("Are you satisfied with the current schedule?")) return;
+  if (!app_.ui->ask("Are you satisfied with the current schedule?", morvane::MessageKind::Warning)) return;
   if (app_.morvaneForm) app_.morvaneForm->show();
   hide();
 }

@@ -276,6 +276,7 @@ TEST_F(TimeChecksFormTest, ButtonsWorkOnlyFromTheStartTimesTab) {
   ui.answer(false);
   click("ExitButton");
   EXPECT_EQ(ui.questions, std::vector<std::string>{"Are you satisfied with the current schedule?"});
+  EXPECT_EQ(ui.questionKinds, std::vector<morvane::MessageKind>{morvane::MessageKind::Warning});
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(app.model.staffing.FullTimeCount, 3);
   ui.answer(true);
