@@ -21,6 +21,12 @@
 #include "core/ga_run.h"
 #include "core/history_file.h"
 
+namespace {
+
+const char* const kStopGA = "&STOP GA";
+
+}  // namespace
+
 TGAForm::TGAForm(MorvaneApp& app, QWidget* parent)
     : QWidget(parent), app_(app), state_(std::make_unique<morvane::GAState>()),
       InitPopBox(new RunReportBox(this)), reportUi_(*app.ui, *InitPopBox),
@@ -52,7 +58,7 @@ TGAForm::~TGAForm() = default;
 QWidget* TGAForm::buildCommands() {
   auto* commands = new QWidget(this);
   DoGA = button("DoGA", "&Do GA");
-  AbortButton = button("AbortButton", "&STOP GA");
+  AbortButton = button("AbortButton", kStopGA);
   AbortButton->setEnabled(false);
   ResetButton = button("ResetButton", "Re&Set Def.");
   CloseButton = button("CloseButton", "&Close");
@@ -148,7 +154,7 @@ void TGAForm::ShowNoShowInGAForm(bool show) {
   for (QPushButton* command : charts_->buttons()) controls << command;
   for (QWidget* control : controls) control->setVisible(show);
   HistoryGauge->hide();
-  AbortButton->setText(show ? "&Stop GA" : "&Stop Imp");
+  AbortButton->setText(show ? kStopGA : "&Stop Imp");
   AbortButton->setEnabled(!show);
   if (!show) InitPopBox->clear();
 }
