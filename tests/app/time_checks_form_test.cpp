@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "app/file_choice_dialog.h"
@@ -247,6 +248,19 @@ TEST_F(TimeChecksFormTest, AShiftByAcceleratorUsesTheAmountJustTyped) {
   QTest::keyClick(form.get(), Qt::Key_Plus, Qt::AltModifier);
   QTest::qWait(200);  // a button pressed by its accelerator clicks a moment later
   EXPECT_EQ(cell(4, Grid::FullTimeStartColumn), "1");
+}
+
+// On screen: a corner of each caption against the blank right end of its box.
+TEST_F(TimeChecksFormTest, AmountCaptionsHaveTheColoursOfTheirBoxes) {
+  const QList<QLabel*> labels = form->findChildren<QLabel*>();
+  for (const char* name : {"ForwardShiftEdit", "BackwardShiftEdit"}) {
+    auto* box = child<QLineEdit>(name);
+    const auto caption = std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == box; });
+    ASSERT_NE(caption, labels.end()) << name;
+    const QImage boxShot = box->grab().toImage();
+    const QColor boxColour = boxShot.pixelColor(boxShot.width() - 6, boxShot.height() / 2);
+    EXPECT_EQ((*caption)->grab().toImage().pixelColor(2, 2), boxColour) << name;
+  }
 }
 
 TEST_F(TimeChecksFormTest, ClearEmptiesTheStartColumns) {
