@@ -10,7 +10,7 @@ namespace morvane {
 class SilentUserInterface : public UserInterface {
  public:
   void message(MessageKind, const std::string&) override {}
-  bool ask(const std::string&) override { return true; }
+  bool ask(const std::string&, MessageKind) override { return true; }
   void reportLine(const std::string&) override {}
   void progress(Gauge, int) override {}
   void pause(int) override {}

@@ -1,5 +1,6 @@
 #include "app/about_form.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -71,6 +72,13 @@ void TAboutForm::showEvent(QShowEvent* event) {
   versionText_ = VersionText(MORVANE_VERSION, program.lastModified(), QLocale::system());
   versionLabel_->setText("Version " + versionText_);
   QWidget::showEvent(event);
+}
+
+// The title bar's close is "OK": closing the box while the main window is
+// hidden would end the program.
+void TAboutForm::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  OKButtonClick();
 }
 
 void TAboutForm::OKButtonClick() {

@@ -21,6 +21,7 @@ class TAboutForm : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void OKButtonClick();

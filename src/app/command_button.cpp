@@ -1,9 +1,17 @@
 #include "app/command_button.h"
 
-QPushButton* CommandButton(const QString& objectName, const QString& caption, const QString& hint,
-                           QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(objectName);
-  button->setToolTip(hint);
-  return button;
+#include <QEvent>
+
+CommandButton::CommandButton(const QString& objectName, const QString& caption, const QString& hint,
+                             QWidget* parent)
+    : QPushButton(caption, parent) {
+  setObjectName(objectName);
+  setToolTip(hint);
+}
+
+// The box left may disable this button (its check invalidates the results);
+// the click then does nothing.
+bool CommandButton::event(QEvent* event) {
+  if (event->type() == QEvent::Shortcut && isEnabled()) setFocus(Qt::ShortcutFocusReason);
+  return QPushButton::event(event);
 }

@@ -17,8 +17,10 @@ EntryEdit::EntryEdit(const QString& objectName, const QString& hint, QWidget* pa
 
 void EntryEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  // A message box or another window taking the focus is not leaving the box.
-  if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+  // A message box or another window taking the focus is not leaving the box,
+  // and neither is the box being disabled (a computation locks the window).
+  if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason &&
+      isEnabled())
     emit exited();
 }
 

@@ -18,7 +18,9 @@ class EntryEdit : public QLineEdit {
   EntryEdit(const QString& objectName, const QString& hint, QWidget* parent = nullptr);
 
  signals:
-  // Focus moved to another control of the window (not: the window lost focus).
+  // The planner moved the focus to another control of the window: with Tab, a
+  // click or a command's shortcut (not: the window lost the focus, or the box
+  // was disabled).
   void exited();
 
  protected:

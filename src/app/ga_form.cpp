@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/chart_panel.h"
+#include "app/command_button.h"
 #include "app/file_choice_dialog.h"
 #include "app/file_to_write.h"
 #include "app/ga_charts_panel.h"
@@ -19,6 +20,12 @@
 #include "optimiser/current_plan_improvement.h"
 #include "optimiser/ga_run.h"
 #include "optimiser/history_file.h"
+
+namespace {
+
+const char* const kStopGA = "&STOP GA";
+
+}  // namespace
 
 TGAForm::TGAForm(MorvaneApp& app, QWidget* parent)
     : QWidget(parent), app_(app), state_(std::make_unique<morvane::GAState>()),
@@ -51,7 +58,7 @@ TGAForm::~TGAForm() = default;
 QWidget* TGAForm::buildCommands() {
   auto* commands = new QWidget(this);
   DoGA = button("DoGA", "&Do GA");
-  AbortButton = button("AbortButton", "&STOP GA");
+  AbortButton = button("AbortButton", kStopGA);
   AbortButton->setEnabled(false);
   ResetButton = button("ResetButton", "Re&Set Def.");
   CloseButton = button("CloseButton", "&Close");
@@ -77,9 +84,7 @@ QWidget* TGAForm::buildCommands() {
 }
 
 QPushButton* TGAForm::button(const char* name, const QString& caption) {
-  auto* command = new QPushButton(caption, this);
-  command->setObjectName(name);
-  return command;
+  return new CommandButton(name, caption, "", this);
 }
 
 morvane::GAContext TGAForm::context() {
@@ -149,7 +154,7 @@ void TGAForm::ShowNoShowInGAForm(bool show) {
   for (QPushButton* command : charts_->buttons()) controls << command;
   for (QWidget* control : controls) control->setVisible(show);
   HistoryGauge->hide();
-  AbortButton->setText(show ? "&Stop GA" : "&Stop Imp");
+  AbortButton->setText(show ? kStopGA : "&Stop Imp");
   AbortButton->setEnabled(!show);
   if (!show) InitPopBox->clear();
 }

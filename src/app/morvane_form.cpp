@@ -158,7 +158,7 @@ QWidget* TMorvaneForm::buildBottomRow() {
 
 QPushButton* TMorvaneForm::button(const QString& objectName, const QString& caption,
                                   const QString& hint, void (TMorvaneForm::*click)()) {
-  QPushButton* command = CommandButton(objectName, caption, hint, this);
+  QPushButton* command = new CommandButton(objectName, caption, hint, this);
   connect(command, &QPushButton::clicked, this, click);
   return command;
 }
@@ -175,7 +175,7 @@ void TMorvaneForm::FormShow(int splashMilliseconds) {
   setWindowTitle("Morvane (" + splash.versionText() + ")");
   panels_->writeBoxes();
   installBaseStaffing(false);
-  ComputeTransientProbsButton->setEnabled(false);
+  allowTimeDependent(false);
 }
 
 void TMorvaneForm::installBaseStaffing(bool invalidate) {
@@ -207,7 +207,15 @@ void TMorvaneForm::ShowNoGraphsAndCosts(bool show) {
     outputs_->clear();
     plots_->clear();
   }
-  ComputeTransientProbsButton->setEnabled(false);
+  allowTimeDependent(false);
+}
+
+// The time-dependent computation starts from the steady state of the inputs
+// in force: its button is enabled from a steady-state computation to the next
+// change of an input, and never while a computation runs.
+void TMorvaneForm::allowTimeDependent(bool allowed) {
+  timeDependentAllowed_ = allowed;
+  ComputeTransientProbsButton->setEnabled(allowed && !computing_);
 }
 
 void TMorvaneForm::UpdateSummaryCosts() {
@@ -222,17 +230,24 @@ void TMorvaneForm::PlotProbabilities() { plots_->PlotProbabilities(); }
 
 // A computation lets events through at its pauses; until it ends, the controls
 // that start work or change inputs stay disabled and a second start is ignored.
+// Locking the window moves the focus away from the disabled controls, which
+// leaves no box (EntryEdit) and is undone at the end.
 bool TMorvaneForm::beginRun() {
   if (computing_) return false;
   computing_ = true;
+  focusBeforeRun_ = focusWidget();
   for (QWidget* widget : lockedDuringRuns_) widget->setEnabled(false);
   return true;
 }
 
+// Every control gets back the state its rule gives, and the focus goes back
+// to where the planner put it (normally the button that started the run).
 void TMorvaneForm::endRun() {
-  for (QWidget* widget : lockedDuringRuns_) widget->setEnabled(true);
-  offerOptimisation();
   computing_ = false;
+  for (QWidget* widget : lockedDuringRuns_) widget->setEnabled(true);
+  allowTimeDependent(timeDependentAllowed_);
+  offerOptimisation();
+  if (focusBeforeRun_ && focusBeforeRun_->isEnabled()) focusBeforeRun_->setFocus(Qt::OtherFocusReason);
 }
 
 void TMorvaneForm::MMCProbButtonClick() {
@@ -240,11 +255,11 @@ void TMorvaneForm::MMCProbButtonClick() {
   const RunEnd runEnd{[this] { endRun(); }};
   if (!morvane::ComputeSteadyState(app_.model, *app_.ui)) return;
   if (app_.model.flags.DrawCharts) MMCProbOutput();
-  ComputeTransientProbsButton->setEnabled(true);
+  allowTimeDependent(true);
 }
 
 void TMorvaneForm::ComputeTransientProbsButtonClick() {
-  if (!beginRun()) return;
+  if (!timeDependentAllowed_ || !beginRun()) return;
   const RunEnd runEnd{[this] { endRun(); }};
   morvane::Model& model = app_.model;
   const bool computed = morvane::ComputeTimeDependent(model, *app_.ui);
@@ -267,7 +282,7 @@ void TMorvaneForm::showTimeDependentResults() {
 
 void TMorvaneForm::ShowInstalledPlan() {
   if (app_.model.flags.DrawCharts) MMCProbOutput();
-  ComputeTransientProbsButton->setEnabled(true);
+  allowTimeDependent(true);
   showValue(morvane::ShownValue::MaxStates);
   showValue(morvane::ShownValue::TimeStepSeconds);
   showTimeDependentResults();

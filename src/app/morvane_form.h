@@ -4,6 +4,7 @@
 // staffing plan is in force) the GA window are reached.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include "app/morvane_app.h"
@@ -25,7 +26,8 @@ class TMorvaneForm : public QWidget {
   explicit TMorvaneForm(MorvaneApp& app, int splashMilliseconds = 1500, QWidget* parent = nullptr);
 
   // The two computations; the windows that install a plan run them too. A
-  // computation asked for while one runs is ignored.
+  // computation asked for while one runs is ignored, and so is a time-dependent
+  // one without the steady state of the inputs in force.
   void MMCProbButtonClick();
   void ComputeTransientProbsButtonClick();
   bool computing() const { return computing_; }
@@ -81,6 +83,7 @@ class TMorvaneForm : public QWidget {
   void offerOptimisation();
   bool beginRun();
   void endRun();
+  void allowTimeDependent(bool allowed);
   void showTimeDependentResults();
 
   QWidget* buildCharts();
@@ -101,6 +104,8 @@ class TMorvaneForm : public QWidget {
   QProgressBar* PctDone = nullptr;
   QProgressBar* IterationGauge = nullptr;
   QList<QWidget*> lockedDuringRuns_;
+  QPointer<QWidget> focusBeforeRun_;
   bool computing_ = false;
+  bool timeDependentAllowed_ = false;
   bool quitConfirmed_ = false;
 };

@@ -12,6 +12,7 @@ QMessageBox::Icon IconOf(morvane::MessageKind kind) {
     case morvane::MessageKind::Information: return QMessageBox::Information;
     case morvane::MessageKind::Warning: return QMessageBox::Warning;
     case morvane::MessageKind::Error: return QMessageBox::Critical;
+    case morvane::MessageKind::Confirmation: return QMessageBox::Question;
   }
   return QMessageBox::NoIcon;
 }
@@ -30,8 +31,8 @@ void QtUserInterface::message(morvane::MessageKind kind, const std::string& text
   box.exec();
 }
 
-bool QtUserInterface::ask(const std::string& text) {
-  QMessageBox box(QMessageBox::Question, QApplication::applicationName(), MessageText(text),
+bool QtUserInterface::ask(const std::string& text, morvane::MessageKind kind) {
+  QMessageBox box(IconOf(kind), QApplication::applicationName(), MessageText(text),
                   QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
   return box.exec() == QMessageBox::Yes;
 }

@@ -18,7 +18,7 @@ class QtUserInterface : public QObject, public morvane::UserInterface {
   explicit QtUserInterface(QObject* parent = nullptr);
 
   void message(morvane::MessageKind kind, const std::string& text) override;
-  bool ask(const std::string& text) override;
+  bool ask(const std::string& text, morvane::MessageKind kind) override;
   void reportLine(const std::string& line) override;
   void clearReport() override;
   void progress(morvane::Gauge gauge, int percent) override;

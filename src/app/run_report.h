@@ -26,7 +26,7 @@ class RunReportInterface : public morvane::UserInterface {
   RunReportInterface(morvane::UserInterface& ui, RunReportBox& box) : ui_(ui), box_(box) {}
 
   void message(morvane::MessageKind kind, const std::string& text) override { ui_.message(kind, text); }
-  bool ask(const std::string& text) override { return ui_.ask(text); }
+  bool ask(const std::string& text, morvane::MessageKind kind) override { return ui_.ask(text, kind); }
   void reportLine(const std::string& line) override { box_.insertLine(QString::fromStdString(line)); }
   void clearReport() override { box_.clear(); }
   void progress(morvane::Gauge gauge, int percent) override { ui_.progress(gauge, percent); }

@@ -96,9 +96,10 @@ ScenarioPanels::ScenarioPanels(MorvaneApp& app, QWidget* parent) : QWidget(paren
   connect(BlockCheckBox, &QCheckBox::clicked, this, &ScenarioPanels::BlockCheckBoxClick);
 
   QWidget* servers = panel({&kBoxes[kServers], &kBoxes[kServiceRate]});
-  SetTimes = CommandButton("SetTimes", "&Set Times",
-                    "Click to set the shift characteristics and starting times", servers);
-  ImproveCurrentSolnButton = CommandButton("ImproveCurrentSolnButton", "&Improve current soln.", "", servers);
+  SetTimes = new CommandButton("SetTimes", "&Set Times",
+                               "Click to set the shift characteristics and starting times", servers);
+  ImproveCurrentSolnButton =
+      new CommandButton("ImproveCurrentSolnButton", "&Improve current soln.", "", servers);
   ServerCountUsedLabel = new QLabel(servers);
   ServerCountUsedLabel->setObjectName("ServerCountUsedLabel");
   ServerCountUsedLabel->setToolTip("Indicates if SHIFT-based service of BASE services are used");

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/chart_panel.h"
+#include "app/command_button.h"
 #include "app/start_times_grid.h"
 
 namespace {
@@ -23,9 +24,16 @@ QLineEdit* AmountEdit(const QString& name, const QString& colour) {
   return edit;
 }
 
+// The caption of an amount box, in the box's colour; its accelerator goes to the box.
+QLabel* AmountLabel(const QString& caption, QLineEdit* edit, const QString& colour) {
+  auto* label = new QLabel(caption);
+  label->setBuddy(edit);
+  label->setStyleSheet(colour);
+  return label;
+}
+
 QPushButton* ShiftButton(const QString& caption, const QString& name, const QString& colour) {
-  auto* button = new QPushButton(caption);
-  button->setObjectName(name);
+  auto* button = new CommandButton(name, caption, QString());
   button->setStyleSheet(colour);
   return button;
 }
@@ -69,10 +77,8 @@ QWidget* StartTimesTab::makeShiftControls() {
       ShiftButton(QStringLiteral("&- Back Shift FT"), QStringLiteral("BackShiftFTButton"), kRed);
   back_[morvane::PartTime] =
       ShiftButton(QStringLiteral("&/ Back Shift PT"), QStringLiteral("BackShiftPTButton"), kRed);
-  auto* forwardLabel = new QLabel(QStringLiteral("&Forward Amount"));
-  forwardLabel->setBuddy(forwardAmount_);
-  auto* backwardLabel = new QLabel(QStringLiteral("&Backward Amount"));
-  backwardLabel->setBuddy(backwardAmount_);
+  QLabel* forwardLabel = AmountLabel(QStringLiteral("&Forward Amount"), forwardAmount_, kGreen);
+  QLabel* backwardLabel = AmountLabel(QStringLiteral("&Backward Amount"), backwardAmount_, kRed);
 
   auto* controls = new QWidget;
   auto* layout = new QGridLayout(controls);

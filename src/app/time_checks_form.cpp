@@ -1,6 +1,7 @@
 #include "app/time_checks_form.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/command_button.h"
 #include "app/duty_template_page.h"
 #include "app/morvane_form.h"
 #include "app/period_check_list.h"
@@ -80,12 +82,10 @@ QWidget* TTimeChecksForm::makeButtons() {
       {"ReadButton", "&Read Starting Times"},
       {"ClearButton", "&Clear All Starting Times"},
       {"ExitButton", "&Exit to Main Window"}};
-  for (const auto& [name, caption] : captions) {
-    auto* button = new QPushButton(QString::fromUtf8(caption));
-    button->setObjectName(QString::fromUtf8(name));
-    button->setToolTip(QStringLiteral("Click to return to the main menu; only possible from Start Times page"));
-    row->addWidget(button);
-  }
+  for (const auto& [name, caption] : captions)
+    row->addWidget(new CommandButton(
+        QString::fromUtf8(name), QString::fromUtf8(caption),
+        QStringLiteral("Click to return to the main menu; only possible from Start Times page")));
   return buttons;
 }
 
@@ -124,6 +124,13 @@ void TTimeChecksForm::showEvent(QShowEvent* event) {
   fillDemandColumns();
   fullTimePage_->checkFirstPeriod(*app_.ui);
   partTimePage_->checkFirstPeriod(*app_.ui);
+}
+
+// The title bar's close is "&Exit to Main Window": closing the window while the
+// main window is hidden would end the program.
+void TTimeChecksForm::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  ExitButtonClick();
 }
 
 void TTimeChecksForm::fillDemandColumns() {
@@ -231,7 +238,7 @@ void TTimeChecksForm::ClearButtonClick() {
 void TTimeChecksForm::ExitButtonClick() {
   if (!onStartTimesTab()) return;
   ScheduleGridExit();
-  if (!app_.ui->ask("Are you satisfied with the current schedule?")) return;
+  if (!app_.ui->ask("Are you satisfied with the current schedule?", morvane::MessageKind::Warning)) return;
   if (app_.morvaneForm) app_.morvaneForm->show();
   hide();
 }

@@ -32,6 +32,7 @@ class TTimeChecksForm : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QWidget* makeButtons();

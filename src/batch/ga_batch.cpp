@@ -18,7 +18,7 @@ class KeptReport : public UserInterface {
   void message(MessageKind kind, const std::string& text) override {
     terminal_.message(kind, text);
   }
-  bool ask(const std::string& text) override { return terminal_.ask(text); }
+  bool ask(const std::string& text, MessageKind kind) override { return terminal_.ask(text, kind); }
   void reportLine(const std::string& line) override { oldestFirst_.push_back(line); }
   void clearReport() override { oldestFirst_.clear(); }
   void progress(Gauge, int) override {}

@@ -17,7 +17,7 @@ void TerminalUserInterface::message(MessageKind kind, const std::string& text) {
   stream_ << prefix << TerminalText(text) << "\n";
 }
 
-bool TerminalUserInterface::ask(const std::string& text) {
+bool TerminalUserInterface::ask(const std::string& text, MessageKind /*kind*/) {
   stream_ << TerminalText(text) << " [answered No]\n";
   return false;
 }

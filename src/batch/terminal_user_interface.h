@@ -18,7 +18,7 @@ class TerminalUserInterface : public UserInterface {
   explicit TerminalUserInterface(std::ostream& stream) : stream_(stream) {}
 
   void message(MessageKind kind, const std::string& text) override;
-  bool ask(const std::string& text) override;
+  bool ask(const std::string& text, MessageKind kind) override;
   void reportLine(const std::string& line) override;
   void progress(Gauge, int) override {}
   void pause(int) override {}

@@ -36,8 +36,8 @@ class GAFormTest : public GAWindows {
     return texts;
   }
 
-  // A plan of the quick scenario in the staffing grid, computed in the main
-  // window: full-timers at 0:00, 8:00 and 16:00 and two part-timers whose
+  // A plan of the quick scenario in the staffing grid, computed from the main
+  // window's buttons: full-timers at 0:00, 8:00 and 16:00 and two part-timers whose
   // shifts one full-timer could cover. The computations may warn about the peak.
   void currentPlan(const std::vector<int>& fullTimers) {
     ui.allowMessages();
@@ -47,8 +47,9 @@ class GAFormTest : public GAWindows {
     starts[PartTime][10] = 1;
     starts[PartTime][30] = 1;
     staffing->showStartTimes();
-    main->MMCProbButtonClick();
-    main->ComputeTransientProbsButtonClick();
+    ShowActive(*main);
+    click(*main, "MMCProbButton");
+    click(*main, "ComputeTransientProbsButton");
     ui.messages.clear();
   }
 };
@@ -268,6 +269,13 @@ TEST_F(GAFormTest, TheHistoryFileHoldsTheReportNewestFirst) {
   EXPECT_EQ(ui.questions.back(), "File [" + name.toStdString() + "] exists.... Do you want to replace it?");
 }
 
+TEST_F(GAFormTest, ATooLowMaximumCostIsAskedAboutInAWarningBox) {
+  ui.answer(false);
+  click("DoGA");  // the maximum cost is 0, as at program start
+  EXPECT_EQ(ui.questionKinds, std::vector<MessageKind>{MessageKind::Warning});
+  EXPECT_TRUE(report().empty());
+}
+
 TEST_F(GAFormTest, ImprovingTheCurrentPlanGivesBackMemberOneAndTheSize) {
   smallRun();
   click("DoGA");
@@ -287,7 +295,7 @@ TEST_F(GAFormTest, ImprovingTheCurrentPlanGivesBackMemberOneAndTheSize) {
     EXPECT_FALSE(child<QWidget>(*main, "MMCProbButton")->isEnabled());
     EXPECT_EQ(ga->settings().PopulationSize, 1);
   };
-  main->ImproveCurrentSolnButtonClick();
+  click(*main, "ImproveCurrentSolnButton");
   ui.duringPause = nullptr;
   ASSERT_TRUE(checked);
   EXPECT_TRUE(ui.messages.empty());
@@ -307,7 +315,7 @@ TEST_F(GAFormTest, ImprovingTheCurrentPlanGivesBackMemberOneAndTheSize) {
   EXPECT_FALSE(child<QLabel>(*main, "TotalCostLabel")->isHidden());
   EXPECT_TRUE(app.model.flags.ShowWarnings);
   EXPECT_TRUE(gaChild<QWidget>("DoGA")->isVisible());
-  EXPECT_EQ(gaChild<QPushButton>("AbortButton")->text(), "&Stop GA");
+  EXPECT_EQ(gaChild<QPushButton>("AbortButton")->text(), "&STOP GA");
   EXPECT_FALSE(enabled("AbortButton"));
   EXPECT_TRUE(child<QWidget>(*main, "MMCProbButton")->isEnabled());
 }

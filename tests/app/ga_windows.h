@@ -32,6 +32,7 @@ class GAWindows : public ::testing::Test {
  protected:
   GAWindows() {
     app.ui = &ui;
+    app.model.inputs = reference.model.inputs;  // the quick scenario, in the main window's boxes too
     main = std::make_unique<TMorvaneForm>(app, 0);
     app.morvaneForm = main.get();
     staffing = std::make_unique<TTimeChecksForm>(app);
@@ -42,9 +43,7 @@ class GAWindows : public ::testing::Test {
     app.gaForm = ga.get();
     tradeoff = std::make_unique<TMultiObjectiveForm>(app);
     app.multiObjectiveForm = tradeoff.get();
-    // The quick scenario, with a staffing plan in force.
-    app.model.inputs = reference.model.inputs;
-    app.model.flags.UseBaseServers = false;
+    app.model.flags.UseBaseServers = false;  // a staffing plan in force
     ga->state().clock = reference.state->clock;
     ShowActive(*ga);
   }

@@ -21,6 +21,7 @@
 #include "app/time_checks_form.h"
 #include "base/number_format.h"
 #include "support/scripted_user_interface.h"
+#include "support/window_driving.h"
 
 namespace {
 
@@ -68,6 +69,18 @@ class MorvaneFormTest : public ::testing::Test {
     else
       QTest::keyClicks(edit, typed);
     QTest::keyClick(edit, Qt::Key_Tab);
+  }
+  // Clicks into a box and types over its text, without leaving it.
+  void typeInto(const char* box, const QString& typed) {
+    auto* edit = child<QLineEdit>(box);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, typed);
+  }
+  // Alt and the key; the button pressed by its accelerator clicks a moment later.
+  void accelerator(Qt::Key key) {
+    QTest::keyClick(form.get(), key, Qt::AltModifier);
+    QTest::qWait(200);
   }
   void click(const char* button) { QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton); }
   void choose(const char* group, int item) {
@@ -206,6 +219,59 @@ TEST_F(MorvaneFormTest, CostBoxesOnlyRefreshTheCostLabels) {
                 morvane::CurrencyText(app.model.steps.TotalPersonHours * 24, 15, 2, fixed));
   EXPECT_EQ(caption("TotalLaborCostLabel"), "Total Labor Cost = $1,800.00     Full/Part time = 18/0");
   EXPECT_EQ(app.model.staffing.LaborCost, 1800);
+}
+
+// ---- Leaving a box ---------------------------------------------------------
+
+// A run hands the focus back to the button that started it, so no box is left
+// by the next click, even after the window was activated again (which puts the
+// focus into the first box when no control holds it).
+TEST_F(MorvaneFormTest, ClickingBothComputationsShowsTheResultsAndBothCurves) {
+  click("MMCProbButton");
+  EXPECT_EQ(QApplication::focusWidget(), child<QWidget>("MMCProbButton"));
+  morvane::testing::ShowActive(*about);
+  about->hide();
+  showMain();
+  click("ComputeTransientProbsButton");
+  EXPECT_FALSE(child<QLabel>("TotalCostLabel")->isHidden());
+  EXPECT_EQ(series("OutputChart", "SS Number")->count(), 1441);
+  EXPECT_EQ(series("OutputChart", "Time Dep. Number")->count(), app.model.steps.NumSteps + 1);
+}
+
+// An accelerator leaves the box as a click does: the value typed is taken, with
+// its invalidation, before the command; a stale steady state is never used.
+TEST_F(MorvaneFormTest, AnAcceleratorTakesTheTypedValueBeforeItsCommand) {
+  click("MMCProbButton");
+  typeInto("MeanDemandEdit", "12");
+  accelerator(Qt::Key_O);
+  EXPECT_EQ(app.model.inputs.MeanDemand, 12);
+  EXPECT_FALSE(enabled("ComputeTransientProbsButton"));
+  EXPECT_EQ(series("OutputChart", "Time Dep. Number")->count(), 0);
+
+  typeInto("MeanDemandEdit", "14");
+  accelerator(Qt::Key_C);
+  EXPECT_EQ(series("OutputChart", "Arrivals")->at(0).y(), 14);
+  accelerator(Qt::Key_O);
+  EXPECT_FALSE(child<QLabel>("TotalCostLabel")->isHidden());
+  EXPECT_EQ(series("OutputChart", "SS Number")->count(), 1441);
+}
+
+// The window locked for a computation is not the planner leaving the box.
+TEST_F(MorvaneFormTest, ABoxDisabledUnderTheFocusIsNotLeft) {
+  click("MMCProbButton");
+  typeInto("MeanDemandEdit", "12");
+  child<QWidget>("MeanDemandEdit")->parentWidget()->setEnabled(false);
+  EXPECT_EQ(app.model.inputs.MeanDemand, 10);
+  EXPECT_TRUE(enabled("ComputeTransientProbsButton"));
+}
+
+// The end of a run leaves the time-dependent button as its rule says.
+TEST_F(MorvaneFormTest, ARefusedSteadyStateLeavesTheTimeDependentButtonDisabled) {
+  ui.allowMessages();
+  enter("ServiceRateEdit", "0.01");
+  click("MMCProbButton");  // the peak needs more than the model's states
+  EXPECT_EQ(ui.messages.size(), 1u);
+  EXPECT_FALSE(enabled("ComputeTransientProbsButton"));
 }
 
 // ---- Staffing --------------------------------------------------------------
@@ -438,6 +504,21 @@ TEST_F(MorvaneFormTest, QuitAnsweredYesSaysGoodbyeAndCloses) {
   click("Quit");
   expectMessages({"Thanks for using the Morvane.\r\rGoodbye."});
   EXPECT_TRUE(form->isHidden());
+}
+
+// With the main window hidden, closing the last window would end the program.
+TEST_F(MorvaneFormTest, TheTitleBarClosesTheStaffingWindowAndTheAboutBoxAsTheirButtons) {
+  QApplication::setQuitOnLastWindowClosed(false);
+  click("SetTimes");
+  ui.answer(true);
+  morvane::testing::CloseFromTitleBar(*timeChecks);
+  EXPECT_EQ(ui.questions, std::vector<std::string>{"Are you satisfied with the current schedule?"});
+  EXPECT_TRUE(timeChecks->isHidden());
+  EXPECT_FALSE(form->isHidden());
+  click("AboutButton");
+  morvane::testing::CloseFromTitleBar(*about);
+  EXPECT_TRUE(about->isHidden());
+  EXPECT_FALSE(form->isHidden());
 }
 
 TEST_F(MorvaneFormTest, AboutBoxAndBackAgain) {

@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "app/file_choice_dialog.h"
@@ -237,6 +238,31 @@ TEST_F(TimeChecksFormTest, ShiftAmountsOutsideOneTo95AreResetToOne) {
   EXPECT_EQ(ui.messages.size(), 3u);
 }
 
+// A shift button's accelerator leaves the amount box first: the amount just typed is used.
+TEST_F(TimeChecksFormTest, AShiftByAcceleratorUsesTheAmountJustTyped) {
+  typeStart(0, Grid::FullTimeStartColumn, "1", Qt::Key_Return);
+  auto* amount = child<QLineEdit>("ForwardShiftEdit");
+  QTest::mouseClick(amount, Qt::LeftButton);
+  amount->selectAll();
+  QTest::keyClicks(amount, "4");
+  QTest::keyClick(form.get(), Qt::Key_Plus, Qt::AltModifier);
+  QTest::qWait(200);  // a button pressed by its accelerator clicks a moment later
+  EXPECT_EQ(cell(4, Grid::FullTimeStartColumn), "1");
+}
+
+// On screen: a corner of each caption against the blank right end of its box.
+TEST_F(TimeChecksFormTest, AmountCaptionsHaveTheColoursOfTheirBoxes) {
+  const QList<QLabel*> labels = form->findChildren<QLabel*>();
+  for (const char* name : {"ForwardShiftEdit", "BackwardShiftEdit"}) {
+    auto* box = child<QLineEdit>(name);
+    const auto caption = std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == box; });
+    ASSERT_NE(caption, labels.end()) << name;
+    const QImage boxShot = box->grab().toImage();
+    const QColor boxColour = boxShot.pixelColor(boxShot.width() - 6, boxShot.height() / 2);
+    EXPECT_EQ((*caption)->grab().toImage().pixelColor(2, 2), boxColour) << name;
+  }
+}
+
 TEST_F(TimeChecksFormTest, ClearEmptiesTheStartColumns) {
   typeStart(5, Grid::FullTimeStartColumn, "2");
   type("1", Qt::Key_Return);
@@ -264,6 +290,7 @@ TEST_F(TimeChecksFormTest, ButtonsWorkOnlyFromTheStartTimesTab) {
   ui.answer(false);
   click("ExitButton");
   EXPECT_EQ(ui.questions, std::vector<std::string>{"Are you satisfied with the current schedule?"});
+  EXPECT_EQ(ui.questionKinds, std::vector<morvane::MessageKind>{morvane::MessageKind::Warning});
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(app.model.staffing.FullTimeCount, 3);
   ui.answer(true);

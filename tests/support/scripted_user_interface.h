@@ -26,8 +26,9 @@ class ScriptedUserInterface : public UserInterface {
     kinds.push_back(kind);
     if (!messagesAllowed_) ADD_FAILURE() << "unexpected message: " << text;
   }
-  bool ask(const std::string& text) override {
+  bool ask(const std::string& text, MessageKind kind) override {
     questions.push_back(text);
+    questionKinds.push_back(kind);
     if (answers_.empty()) {
       ADD_FAILURE() << "unexpected question: " << text;
       return false;
@@ -50,6 +51,7 @@ class ScriptedUserInterface : public UserInterface {
   std::vector<std::string> messages;
   std::vector<MessageKind> kinds;
   std::vector<std::string> questions;
+  std::vector<MessageKind> questionKinds;
   std::vector<std::string> report;  // newest first, as the run report shows it
   std::vector<int> pctDone;
   std::vector<int> iterationGauge;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 namespace morvane::testing {
 
@@ -16,6 +17,10 @@ inline void ShowActive(QWidget& window) {
   QApplication::setActiveWindow(&window);
   EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
 }
+
+// The close button of the window's title bar: a close request through the
+// platform, as the window manager sends it.
+inline void CloseFromTitleBar(QWidget& window) { window.windowHandle()->close(); }
 
 // The control of `window` with that object name; fails the test when there is none.
 template <typename Widget>

@@ -6,7 +6,8 @@
 
 namespace morvane {
 
-enum class MessageKind { Information, Warning, Error };
+// The kind of a box, shown by its icon. Confirmation is the usual kind of a question.
+enum class MessageKind { Information, Warning, Error, Confirmation };
 
 // Progress gauges the core moves.
 enum class Gauge { PctDone, IterationGauge };
@@ -21,7 +22,7 @@ class UserInterface {
   // A modal box with an OK button. "\r" in the text is a line break.
   virtual void message(MessageKind kind, const std::string& text) = 0;
   // A modal box with Yes and No buttons; true for Yes.
-  virtual bool ask(const std::string& text) = 0;
+  virtual bool ask(const std::string& text, MessageKind kind = MessageKind::Confirmation) = 0;
   // Inserts a line at the top of the run report (it reads newest first).
   virtual void reportLine(const std::string& line) = 0;
   // Empties the run report (a GA run starts a new one).

@@ -62,7 +62,8 @@ class GARun : public Forecast {
     const ScenarioInputs& in = c_.model.inputs;
     if (!(settings_.MaxCost < in.FullTimeCost * in.MeanDemand / in.ServiceRate + 1)) return true;
     return c_.ui.ask("Warning ... \rMaximum cost of " + number(settings_.MaxCost, 12, 2) +
-                     " appears to be too low.\rDo you really want to continue?");
+                         " appears to be too low.\rDo you really want to continue?",
+                     MessageKind::Warning);
   }
 
   // 4.-12.

@@ -18,7 +18,7 @@ void RecordingUserInterface::message(MessageKind kind, const std::string& text) 
   calls_.push_back({Kind::Message, static_cast<int>(kind), 0, text});
 }
 
-bool RecordingUserInterface::ask(const std::string& /*text*/) { return false; }
+bool RecordingUserInterface::ask(const std::string& /*text*/, MessageKind /*kind*/) { return false; }
 
 void RecordingUserInterface::reportLine(const std::string& line) {
   calls_.push_back({Kind::ReportLine, 0, 0, line});

@@ -26,7 +26,7 @@ class RecordingUserInterface : public UserInterface {
   explicit RecordingUserInterface(const Model& model) : model_(model) {}
 
   void message(MessageKind kind, const std::string& text) override;
-  bool ask(const std::string& text) override;
+  bool ask(const std::string& text, MessageKind kind) override;
   void reportLine(const std::string& line) override;
   void clearReport() override;
   void progress(Gauge gauge, int percent) override;

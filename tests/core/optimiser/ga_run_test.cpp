@@ -79,6 +79,7 @@ TEST(GARun, ALowMaxCostIsOnlyWarnedAbout) {
   EXPECT_EQ(s.ui.questions.at(0),
             "Warning ... \rMaximum cost of 500.00 appears to be too low.\rDo you really want to "
             "continue?");
+  EXPECT_EQ(s.ui.questionKinds.at(0), MessageKind::Warning);
   EXPECT_TRUE(s.ui.report.empty());
 }
 
