@@ -14,7 +14,7 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/examples)
 endif()
 
 find_program(MORVANE_CONVERT convert REQUIRED)
-set(picture ${CMAKE_SOURCE_DIR}/src/app/about_picture.jpg)
+set(picture ${CMAKE_SOURCE_DIR}/src/app/about_box/about_picture.jpg)
 set(icons)
 foreach(size 16 24 32 48 64 128 256)
   set(icon ${CMAKE_BINARY_DIR}/icons/${size}x${size}/morvane.png)

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <deque>
 
-#include "app/file_choice_dialog.h"
+#include "shared/file_choice_dialog.h"
 
 namespace morvane::testing {
 

@@ -1,0 +1,19 @@
+#include "ga_window/run_report.h"
+
+#include <QFontDatabase>
+
+RunReportBox::RunReportBox(QWidget* parent) : QListWidget(parent) {
+  setObjectName("InitPopBox");
+  setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  setUniformItemSizes(true);  // a long run inserts thousands of lines
+  setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+void RunReportBox::insertLine(const QString& line) { insertItem(0, line); }
+
+std::vector<std::string> RunReportBox::lines() const {
+  std::vector<std::string> all;
+  all.reserve(static_cast<std::size_t>(count()));
+  for (int row = 0; row < count(); ++row) all.push_back(item(row)->text().toStdString());
+  return all;
+}

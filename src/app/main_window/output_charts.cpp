@@ -1,0 +1,162 @@
+#include "main_window/output_charts.h"
+
+#include <QFormLayout>
+#include <QLabel>
+
+#include "shared/chart_panel.h"
+#include "shared/entry_edit.h"
+#include "shared/radio_group.h"
+#include "report/output_series.h"
+
+namespace {
+
+const QColor kDarkBlue(0, 0, 128);
+const QColor kGreen(0, 128, 0);
+const QColor kDarkPurple(128, 0, 128);
+const QColor kLime(0, 255, 0);
+constexpr int kWidth = 3;
+constexpr int kAutomatic = -1;
+constexpr std::int32_t kAxisBoxHigh = 10000;
+
+std::optional<double> FixedMax(std::int32_t max) {
+  if (max == kAutomatic) return std::nullopt;
+  return max;
+}
+
+void MarkRight(QValueAxis* axis) {
+  axis->setGridLineVisible(true);
+  axis->setGridLineColor(Qt::red);
+}
+
+}  // namespace
+
+OutputCharts::OutputCharts(MorvaneApp& app, QWidget* parent)
+    : QObject(parent),
+      OutputChart(new ChartPanel("OutputChart", "Output Summary", parent)),
+      OutputChart2(new ChartPanel("OutputChart2", "Output Summary", parent)),
+      WhatToPlotGroup(new RadioGroup("WhatToPlotGroup", "What to plot?", {"# system", "P(wait)"}, parent)),
+      LeftAxisMaxEdit(new EntryEdit("LeftAxisMaxEdit", "", parent)),
+      RightAxisMaxEdit(new EntryEdit("RightAxisMaxEdit", "", parent)),
+      axisBoxes(new QWidget(parent)),
+      app_(app) {
+  number_ = build(OutputChart, "Arrival Rate, Service Capacity", "Number in System", "SS Number",
+                  "Time Dep. Number");
+  number_.right->setTitleBrush(Qt::red);
+  number_.right->setLabelsColor(Qt::red);
+  number_.right->setLinePenColor(Qt::red);
+  pWait_ = build(OutputChart2, "Arrival Rate, Number in System", "Prob(Wait)", "SS P(Wait)",
+                 "Time Dep. P(Wait)");
+  OutputChart2->setAxisLimits(pWait_.bottom, 0, morvane::kMinutesPerDay);
+  pWait_.bottom->setTickCount(7);  // every 4 hours
+  OutputChart2->hide();
+
+  WhatToPlotGroup->setToolTip("Toggle between the Number in the system plot and the P(wait) plot");
+  connect(WhatToPlotGroup, &RadioGroup::itemClicked, this, [this] {
+    showChosenChart();
+    emit redrawRequested();
+  });
+
+  auto* rows = new QFormLayout(axisBoxes);
+  rows->addRow("Max Left Axis", LeftAxisMaxEdit);
+  rows->addRow("Max Right Axis", RightAxisMaxEdit);
+  rows->addRow(new QLabel("-1 means automatic", axisBoxes));
+  LeftAxisMaxEdit->setEnabled(false);
+  RightAxisMaxEdit->setEnabled(false);
+  axisBoxes->hide();
+  connect(LeftAxisMaxEdit, &EntryEdit::exited, this,
+          [this] { axisBoxExit(LeftAxisMaxEdit, app_.model.LeftAxisMax); });
+  connect(RightAxisMaxEdit, &EntryEdit::exited, this,
+          [this] { axisBoxExit(RightAxisMaxEdit, app_.model.RightAxisMax); });
+  LeftAxisMaxEdit->setText(QString::number(app_.model.LeftAxisMax));
+  RightAxisMaxEdit->setText(QString::number(app_.model.RightAxisMax));
+}
+
+OutputCharts::Lines OutputCharts::build(ChartPanel* chart, const QString& leftTitle,
+                                        const QString& rightTitle, const QString& measure,
+                                        const QString& timeDependent) {
+  Lines lines;
+  lines.bottom = chart->addAxis(Qt::AlignBottom, "Time in Minutes");
+  QValueAxis* bottom = lines.bottom;
+  lines.left = chart->addAxis(Qt::AlignLeft, leftTitle);
+  lines.right = chart->addAxis(Qt::AlignRight, rightTitle);
+  MarkRight(lines.right);
+  chart->setAxisLimits(lines.left, 0, std::nullopt);
+  chart->setAxisLimits(lines.right, 0, std::nullopt);
+  lines.arrivals = chart->addSeries("Arrivals", kDarkBlue, kWidth, bottom, lines.left);
+  lines.measure = chart->addSeries(measure, Qt::red, kWidth, bottom, lines.right);
+  lines.timeDependent = chart->addSeries(timeDependent, kGreen, kWidth, bottom, lines.right);
+  lines.capacity = chart->addSeries("Service Capacity", kDarkPurple, kWidth, bottom, lines.left, true);
+  return lines;
+}
+
+bool OutputCharts::pWaitChosen() const { return WhatToPlotGroup->itemIndex() == 1; }
+
+void OutputCharts::showChosenChart() {
+  OutputChart->setVisible(!pWaitChosen());
+  OutputChart2->setVisible(pWaitChosen());
+}
+
+void OutputCharts::axisBoxExit(EntryEdit* edit, std::int32_t& value) {
+  ValidateIntEdit(edit, value, kAutomatic, kAxisBoxHigh, *app_.ui);
+  emit redrawRequested();
+}
+
+// Steps 1-2 of the redraw: fixed maxima where asked for, else automatic; the
+// probability axis of the P(wait) chart spans 0..1 while that chart is chosen.
+void OutputCharts::setAxisMaxima() {
+  const morvane::Model& model = app_.model;
+  const auto left = FixedMax(model.LeftAxisMax);
+  OutputChart->setAxisLimits(number_.left, 0, left);
+  OutputChart2->setAxisLimits(pWait_.left, 0, left);
+  auto right = FixedMax(model.RightAxisMax);
+  OutputChart->setAxisLimits(number_.right, 0, right);
+  if (!right && pWaitChosen()) right = 1;
+  OutputChart2->setAxisLimits(pWait_.right, 0, right);
+}
+
+void OutputCharts::MMCProbOutput(bool timeDependentShown) {
+  setAxisMaxima();
+  const morvane::Model& model = app_.model;
+  if (!model.flags.DrawCharts) return;
+  clear();
+  drawRates();
+  OutputChart->setPoints(number_.measure, morvane::SteadyNumberSeries(model));
+  OutputChart2->setPoints(pWait_.measure, morvane::SteadyPWaitSeries(model));
+  if (timeDependentShown) drawTimeDependent();
+}
+
+void OutputCharts::drawRates() {
+  const auto arrivals = morvane::ArrivalSeries(app_.model);
+  const auto capacity = morvane::CapacitySeries(app_.model);
+  OutputChart->setPoints(number_.arrivals, arrivals);
+  OutputChart2->setPoints(pWait_.arrivals, arrivals);
+  OutputChart->setPoints(number_.capacity, capacity);
+  OutputChart2->setPoints(pWait_.capacity, capacity);
+}
+
+void OutputCharts::ShowLambdaAndMu() {
+  drawRates();
+  number_.timeDependent->clear();
+  pWait_.timeDependent->clear();
+  pWait_.timeDependent->setPointsConfiguration({});
+}
+
+void OutputCharts::drawTimeDependent() {
+  const morvane::Model& model = app_.model;
+  OutputChart->setPoints(number_.timeDependent, morvane::TimeDepNumberSeries(model));
+  const auto pWait = morvane::TimeDepPWaitSeries(model);
+  QHash<int, QHash<QXYSeries::PointConfiguration, QVariant>> lime;
+  const QHash<QXYSeries::PointConfiguration, QVariant> limePoint{
+      {QXYSeries::PointConfiguration::Color, kLime},
+      {QXYSeries::PointConfiguration::Visibility, true},
+      {QXYSeries::PointConfiguration::Size, kWidth}};
+  for (std::size_t k = 0; k < pWait.size(); ++k)
+    if (pWait[k].y > model.CriticalPWait) lime.insert(static_cast<int>(k), limePoint);
+  OutputChart2->setPoints(pWait_.timeDependent, pWait);
+  pWait_.timeDependent->setPointsConfiguration(lime);
+}
+
+void OutputCharts::clear() {
+  OutputChart->clearSeries();
+  OutputChart2->clearSeries();
+}

@@ -1,0 +1,66 @@
+// The two output charts over the day, one visible at a time: "# system"
+// (OutputChart: rates and mean number in system) and "P(wait)" (OutputChart2:
+// rates and probability of waiting), with the choice between them and the
+// (hidden) boxes of the axis maxima.
+#pragma once
+
+#include <QObject>
+
+#include "shared/morvane_app.h"
+
+class ChartPanel;
+class EntryEdit;
+class QLineSeries;
+class QValueAxis;
+class RadioGroup;
+
+class OutputCharts : public QObject {
+  Q_OBJECT
+
+ public:
+  // The controls are created as children of `parent`; the window lays them out.
+  OutputCharts(MorvaneApp& app, QWidget* parent);
+
+  // Axis maxima, then (with DrawCharts) the series; the time-dependent ones only
+  // while a time-dependent result is shown.
+  void MMCProbOutput(bool timeDependentShown);
+  // Arrivals and capacity of both charts; empties the time-dependent series.
+  void ShowLambdaAndMu();
+  // "Time Dep. Number" and "Time Dep. P(Wait)", lime where P(wait) > CriticalPWait.
+  void drawTimeDependent();
+  void clear();
+  // Shows OutputChart for "# system", OutputChart2 for "P(wait)".
+  void showChosenChart();
+  bool pWaitChosen() const;
+
+  ChartPanel* OutputChart;
+  ChartPanel* OutputChart2;
+  RadioGroup* WhatToPlotGroup;
+  EntryEdit* LeftAxisMaxEdit;
+  EntryEdit* RightAxisMaxEdit;
+  QWidget* axisBoxes;  // both axis boxes with their captions and "-1 means automatic"
+
+ signals:
+  // The planner chose a chart or left an axis box: the window redraws.
+  void redrawRequested();
+
+ private:
+  struct Lines {
+    QValueAxis* bottom;
+    QValueAxis* left;
+    QValueAxis* right;
+    QLineSeries* arrivals;
+    QLineSeries* measure;          // "SS Number" or "SS P(Wait)"
+    QLineSeries* timeDependent;    // "Time Dep. Number" or "Time Dep. P(Wait)"
+    QLineSeries* capacity;
+  };
+  Lines build(ChartPanel* chart, const QString& leftTitle, const QString& rightTitle,
+              const QString& measure, const QString& timeDependent);
+  void setAxisMaxima();
+  void drawRates();
+  void axisBoxExit(EntryEdit* edit, std::int32_t& value);
+
+  MorvaneApp& app_;
+  Lines number_;
+  Lines pWait_;
+};

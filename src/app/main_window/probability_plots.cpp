@@ -1,0 +1,88 @@
+#include "main_window/probability_plots.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+#include "shared/chart_panel.h"
+#include "shared/entry_edit.h"
+#include "shared/radio_group.h"
+#include "report/output_series.h"
+
+namespace {
+
+constexpr std::int32_t kEarliest = -1;  // accepted; leaves the curve empty
+const char* const kTimeBoxNames[] = {"TimeToPlotEdit", "TimeToPlot2Edit", "TimeToPlot3Edit",
+                                     "TimeToPlot4Edit"};
+const char* const kChoiceNames[] = {"FirstPlotRadio", "SecondPlotRadio", "ThirdPlotRadio",
+                                    "FourthPlotRadio"};
+const char* const kChoiceCaptions[] = {"First Plot", "Second Plot", "Third Plot", "Fourth Plot"};
+const QColor kCurveColours[] = {Qt::red, Qt::blue, Qt::black, QColor(0, 128, 0)};
+constexpr int kCurveWidth = 2;
+// The state limit of a curve: at least ten times the most servers on duty.
+constexpr std::int32_t kStatesPerServer = 10;
+
+}  // namespace
+
+ProbabilityPlots::ProbabilityPlots(MorvaneApp& app, QWidget* parent)
+    : QObject(parent), Chart1(new ChartPanel("Chart1", "STATE PROBABILITIES", parent)),
+      controls(new QWidget(parent)), app_(app) {
+  QValueAxis* bottom = Chart1->addAxis(Qt::AlignBottom, "State");
+  QValueAxis* left = Chart1->addAxis(Qt::AlignLeft, "Probability");
+  Chart1->setAxisLimits(left, 0, std::nullopt);
+
+  auto* grid = new QGridLayout(controls);
+  grid->setContentsMargins(0, 0, 0, 0);
+  auto* caption = new QLabel("&Times to Plot (min)", controls);
+  grid->addWidget(caption, 0, 0, 1, kCurves);
+  for (int k = 0; k < kCurves; ++k) {
+    Chart1->addSeries("Prob" + QString::number(k + 1), kCurveColours[k], kCurveWidth, bottom, left,
+                      true);
+    timeBoxes[k] = new EntryEdit(kTimeBoxNames[k], "Specify a time slice", controls);
+    choices[k] = new RadioGroup(kChoiceNames[k], kChoiceCaptions[k], {"None", "Steady", "Time Dep."},
+                                controls);
+    choices[k]->setToolTip("Choose display (None, steady-state probability, transient probability)");
+    grid->addWidget(timeBoxes[k], 1, k);
+    grid->addWidget(choices[k], 2, k);
+    connect(timeBoxes[k], &EntryEdit::exited, this, [this, k] {
+      ValidateIntEdit(timeBoxes[k], plotTimes_[k], kEarliest, morvane::kMinutesPerDay, *app_.ui);
+      PlotProbabilities();
+    });
+    connect(choices[k], &RadioGroup::itemClicked, this, &ProbabilityPlots::PlotProbabilities);
+  }
+  caption->setBuddy(timeBoxes[0]);
+}
+
+void ProbabilityPlots::clear() { Chart1->clearSeries(); }
+
+void ProbabilityPlots::PlotProbabilities() {
+  clear();
+  const std::int32_t stateLimit = kStatesPerServer * app_.model.staffing.MaxServersOnDuty;
+  for (int k = 0; k < kCurves; ++k) plotCurve(k, stateLimit);
+}
+
+void ProbabilityPlots::plotCurve(int curve, std::int32_t stateLimit) {
+  const morvane::Model& model = app_.model;
+  QLineSeries* series = Chart1->series()[curve];
+  const std::int32_t t = plotTimes_[curve];
+  const bool inDay = 0 <= t && t <= morvane::kMinutesPerDay;
+  series->setName("Prob" + QString::number(curve + 1));
+  switch (choices[curve]->itemIndex()) {
+    case Steady:
+      if (!inDay) return;
+      Chart1->setPoints(series, morvane::DistributionSeries(model.minutes.SteadyVectors[t], stateLimit));
+      timeBoxes[curve]->setText(QString::number(t));
+      series->setName("SS T=" + QString::number(t));
+      return;
+    case TimeDep: {
+      series->setName("TD T=" + QString::number(t));
+      if (!inDay) return;
+      timeBoxes[curve]->setText(QString::number(t));
+      // Only steps the last time-dependent run computed hold a distribution.
+      const std::int32_t step = morvane::PlotStep(t, model.inputs.TimeStepSeconds);
+      if (step > model.steps.NumSteps || step >= std::ssize(model.steps.TimeDepVectors)) return;
+      Chart1->setPoints(series, morvane::DistributionSeries(model.steps.TimeDepVectors[step], stateLimit));
+      return;
+    }
+    default: return;
+  }
+}

@@ -1,0 +1,40 @@
+// The state-probability chart Chart1 and its four curves: each shows the
+// steady-state or time-dependent distribution of the number in system at a
+// chosen time of day (a time box and a choice group per curve).
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <cstdint>
+
+#include "shared/morvane_app.h"
+
+class ChartPanel;
+class EntryEdit;
+class QLabel;
+class RadioGroup;
+
+class ProbabilityPlots : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr int kCurves = 4;
+  enum Choice { None = 0, Steady = 1, TimeDep = 2 };
+
+  // The chart and the controls are created as children of `parent`.
+  ProbabilityPlots(MorvaneApp& app, QWidget* parent);
+
+  void PlotProbabilities();
+  void clear();
+
+  ChartPanel* Chart1;
+  QWidget* controls;  // "&Times to Plot (min)", the four time boxes and the four choices
+  std::array<EntryEdit*, kCurves> timeBoxes;
+  std::array<RadioGroup*, kCurves> choices;
+
+ private:
+  void plotCurve(int curve, std::int32_t stateLimit);
+
+  MorvaneApp& app_;
+  std::array<std::int32_t, kCurves> plotTimes_{};  // minutes after midnight
+};

@@ -1,0 +1,48 @@
+// The four raised panels at the top of the main window: demand inputs; base
+// servers, service rate and the staffing buttons; the three costs; the solver
+// settings. Each box checks its value when it is left and stores it in the
+// model; what the change means for the results is the window's (the signals).
+#pragma once
+
+#include <QWidget>
+
+#include "shared/morvane_app.h"
+
+class EntryEdit;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+class ScenarioPanels : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ScenarioPanels(MorvaneApp& app, QWidget* parent = nullptr);
+
+  // Every box and the block check box from the model's inputs, in their formats.
+  void writeBoxes();
+  void showValue(morvane::ShownValue value);
+  // "Using Base Server Value Above" on white, or "Using Servers Set By Shift Forms" on yellow.
+  void showServerSource(bool baseServers);
+
+  struct Box;  // one input box's description
+
+  QPushButton* SetTimes;
+  QPushButton* ImproveCurrentSolnButton;
+  QLabel* ServerCountUsedLabel;
+
+ signals:
+  void modelInputChanged();  // results no longer match the inputs
+  void baseServersLeft();    // ServersEdit was left: install the base staffing
+  void costChanged();        // a cost changed: the cost labels need refreshing
+
+ private:
+  QWidget* panel(const std::vector<const Box*>& boxes);
+  EntryEdit* addBox(const Box& box);
+  void boxExit(const Box& box, EntryEdit* edit);
+  void BlockCheckBoxClick();
+
+  MorvaneApp& app_;
+  QCheckBox* BlockCheckBox;
+  std::vector<std::pair<const Box*, EntryEdit*>> boxes_;
+};

@@ -1,0 +1,183 @@
+#include "shared/chart_panel.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPixmap>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const char* const kStairsProperty = "stairs";
+
+QIcon ColourIcon(const QColor& colour) {
+  QPixmap pixmap(16, 6);
+  pixmap.fill(colour);
+  return QIcon(pixmap);
+}
+
+// Data range of the visible series attached to `axis`.
+std::optional<std::pair<double, double>> DataRange(const QList<QXYSeries*>& all,
+                                                   QValueAxis* axis) {
+  std::optional<std::pair<double, double>> range;
+  const bool horizontal = axis->orientation() == Qt::Horizontal;
+  for (QXYSeries* series : all) {
+    if (!series->isVisible() || !series->attachedAxes().contains(axis)) continue;
+    for (const QPointF& point : series->points()) {
+      const double v = horizontal ? point.x() : point.y();
+      if (!range) range.emplace(v, v);
+      range->first = std::min(range->first, v);
+      range->second = std::max(range->second, v);
+    }
+  }
+  return range;
+}
+
+}  // namespace
+
+QList<QPointF> StairsPoints(const QList<QPointF>& points) {
+  QList<QPointF> stairs;
+  stairs.reserve(points.size() * 2);
+  for (qsizetype i = 0; i < points.size(); ++i) {
+    if (i > 0) stairs.append(QPointF(points[i].x(), points[i - 1].y()));
+    stairs.append(points[i]);
+  }
+  return stairs;
+}
+
+bool IsStairs(const QXYSeries* series) { return series->property(kStairsProperty).toBool(); }
+
+ChartPanel::ChartPanel(const QString& objectName, const QString& title, QWidget* parent)
+    : QWidget(parent), chart_(new QChart), view_(new QChartView(chart_)), legend_(new QWidget),
+      legendLayout_(new QHBoxLayout(legend_)) {
+  setObjectName(objectName);
+  chart_->setTitle(title);
+  chart_->legend()->hide();
+  view_->setRenderHint(QPainter::Antialiasing);
+  legendLayout_->setContentsMargins(0, 0, 0, 0);
+  legendLayout_->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(2);
+  layout->addWidget(view_, 1);
+  layout->addWidget(legend_);
+}
+
+QValueAxis* ChartPanel::addAxis(Qt::Alignment side, const QString& title) {
+  auto* axis = new QValueAxis;
+  axis->setTitleText(title);
+  chart_->addAxis(axis, side);
+  axis->setLabelFormat("%g");
+  limits_.insert(axis, Limits{});
+  return axis;
+}
+
+void ChartPanel::setAxisLimits(QValueAxis* axis, std::optional<double> min,
+                               std::optional<double> max) {
+  limits_[axis] = Limits{min, max};
+  refitAxes();
+}
+
+void ChartPanel::setAxisSteps(QValueAxis* axis, double min, double max, double step) {
+  setAxisLimits(axis, min, max);
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setTickAnchor(min);
+  axis->setTickInterval(step);
+  const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
+  axis->setLabelFormat(QString("%.%1f").arg(decimals));
+}
+
+QLineSeries* ChartPanel::addSeries(const QString& title, const QColor& color, int width,
+                                   QValueAxis* x, QValueAxis* y, bool stairs) {
+  auto* series = new QLineSeries;
+  series->setName(title);
+  series->setProperty(kStairsProperty, stairs);
+  chart_->addSeries(series);
+  series->attachAxis(x);
+  series->attachAxis(y);
+  QPen pen(color);
+  pen.setWidth(width);
+  series->setPen(pen);
+  series_.append(series);
+  addLegendBox(series);
+  return series;
+}
+
+QScatterSeries* ChartPanel::addPointSeries(QScatterSeries* series, QValueAxis* x, QValueAxis* y) {
+  chart_->addSeries(series);
+  series->attachAxis(x);
+  series->attachAxis(y);
+  pointSeries_.append(series);
+  addLegendBox(series);
+  return series;
+}
+
+QList<QXYSeries*> ChartPanel::allSeries() const {
+  QList<QXYSeries*> all(series_.cbegin(), series_.cend());
+  for (QScatterSeries* series : pointSeries_) all.append(series);
+  return all;
+}
+
+void ChartPanel::addLegendBox(QXYSeries* series) {
+  auto* box = new QCheckBox(series->name(), legend_);
+  box->setObjectName(objectName() + "Legend" + QString::number(legendBoxes_.size() + 1));
+  box->setChecked(true);
+  box->setIcon(ColourIcon(series->color()));
+  box->setFocusPolicy(Qt::NoFocus);
+  legendLayout_->insertWidget(legendLayout_->count() - 1, box);
+  legendBoxes_.insert(series, box);
+  connect(box, &QCheckBox::toggled, this, [this, series](bool on) {
+    series->setVisible(on);
+    refitAxes();
+  });
+  connect(series, &QAbstractSeries::nameChanged, box, [box, series] { box->setText(series->name()); });
+  connect(series, &QXYSeries::colorChanged, box,
+          [box](const QColor& colour) { box->setIcon(ColourIcon(colour)); });
+}
+
+void ChartPanel::setPoints(QXYSeries* series, const QList<QPointF>& points) {
+  series->replace(IsStairs(series) ? StairsPoints(points) : points);
+  refitAxes();
+}
+
+void ChartPanel::setPoints(QXYSeries* series, const std::vector<morvane::ChartPoint>& points) {
+  QList<QPointF> qtPoints;
+  qtPoints.reserve(static_cast<qsizetype>(points.size()));
+  for (const morvane::ChartPoint& point : points)
+    qtPoints.append(QPointF(static_cast<double>(point.x), static_cast<double>(point.y)));
+  setPoints(series, qtPoints);
+}
+
+void ChartPanel::clearSeries() {
+  for (QXYSeries* series : allSeries()) {
+    series->clear();
+    series->setPointsConfiguration({});
+  }
+  refitAxes();
+}
+
+QLineSeries* ChartPanel::seriesNamed(const QString& title) const {
+  for (QLineSeries* series : series_)
+    if (series->name() == title) return series;
+  return nullptr;
+}
+
+void ChartPanel::setLegendVisible(bool visible) { legend_->setVisible(visible); }
+
+void ChartPanel::refitAxes() {
+  for (auto it = limits_.cbegin(); it != limits_.cend(); ++it) {
+    QValueAxis* axis = it.key();
+    const Limits& fixed = it.value();
+    const auto data = DataRange(allSeries(), axis);
+    double low = fixed.min.value_or(data ? data->first : 0.0);
+    double high = fixed.max.value_or(data ? data->second : 1.0);
+    if (high <= low) high = low + 1;
+    axis->setRange(low, high);
+    if (fixed.min && fixed.max) continue;
+    axis->applyNiceNumbers();
+    if (fixed.min) axis->setMin(*fixed.min);
+    if (fixed.max) axis->setMax(*fixed.max);
+  }
+}

@@ -1,0 +1,531 @@
+// The main window driven as a planner would: typing into boxes and leaving
+// them, pressing the buttons, choosing what to plot; messages are answered by
+// the scripted user interface.
+#include "main_window/morvane_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "program/morvane_windows.h"
+#include "shared/chart_panel.h"
+#include "shared/radio_group.h"
+#include "base/number_format.h"
+#include "support/scripted_user_interface.h"
+#include "support/window_driving.h"
+
+namespace {
+
+const std::string kConversionWarning =
+    "Specified value did not convert correctly... Warning\rDefault value used and shown";
+
+class MorvaneFormTest : public ::testing::Test {
+ protected:
+  MorvaneFormTest() {
+    app.ui = &ui;
+    windows = std::make_unique<MorvaneWindows>(app, 0);
+    form = &windows->main;
+    timeChecks = &windows->staffing;
+    about = &windows->about;
+    ga = &windows->ga;
+    showMain();
+  }
+
+  void showMain() {
+    form->show();
+    QApplication::setActiveWindow(form);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form));
+  }
+
+  template <typename Widget>
+  Widget* child(const char* name) const {
+    auto* widget = form->findChild<Widget*>(QString::fromUtf8(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  QString text(const char* name) const { return child<QLineEdit>(name)->text(); }
+  QString caption(const char* label) const { return child<QLabel>(label)->text(); }
+  bool enabled(const char* button) const { return child<QPushButton>(button)->isEnabled(); }
+
+  // Types into a box, then leaves it with Tab.
+  void enter(const char* box, const QString& typed) {
+    auto* edit = child<QLineEdit>(box);
+    edit->setFocus(Qt::MouseFocusReason);
+    edit->selectAll();
+    if (typed.isEmpty())
+      QTest::keyClick(edit, Qt::Key_Delete);
+    else
+      QTest::keyClicks(edit, typed);
+    QTest::keyClick(edit, Qt::Key_Tab);
+  }
+  // Clicks into a box and types over its text, without leaving it.
+  void typeInto(const char* box, const QString& typed) {
+    auto* edit = child<QLineEdit>(box);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, typed);
+  }
+  // Alt and the key; the button pressed by its accelerator clicks a moment later.
+  void accelerator(Qt::Key key) {
+    QTest::keyClick(form, key, Qt::AltModifier);
+    QTest::qWait(200);
+  }
+  void click(const char* button) { QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton); }
+  void choose(const char* group, int item) {
+    QAbstractButton* radio = child<RadioGroup>(group)->item(item);
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+  }
+  QLineSeries* series(const char* chart, const QString& title) const {
+    QLineSeries* found = child<ChartPanel>(chart)->seriesNamed(title);
+    EXPECT_NE(found, nullptr) << title.toStdString();
+    return found;
+  }
+  QLineSeries* curve(int k) const { return child<ChartPanel>("Chart1")->series()[k]; }
+  void expectMessages(const std::vector<std::string>& expected) {
+    EXPECT_EQ(ui.messages, expected);
+    ui.messages.clear();
+  }
+  void computeBoth() {
+    click("MMCProbButton");
+    click("ComputeTransientProbsButton");
+  }
+
+  morvane::testing::ScriptedUserInterface ui;
+  MorvaneApp app;
+  std::unique_ptr<MorvaneWindows> windows;
+  TMorvaneForm* form;
+  TTimeChecksForm* timeChecks;
+  TAboutForm* about;
+  TGAForm* ga;
+};
+
+TEST_F(MorvaneFormTest, StartsWithTheDefaultsAndBaseStaffing) {
+  EXPECT_TRUE(form->windowTitle().startsWith("Morvane (1.0.0.1   ")) << form->windowTitle().toStdString();
+  EXPECT_TRUE(form->windowTitle().endsWith(")"));
+  EXPECT_EQ(text("MeanDemandEdit"), "10.00");
+  EXPECT_EQ(text("AmplitudeEdit"), "4.50");
+  EXPECT_EQ(text("CyclesEdit"), "1");
+  EXPECT_EQ(text("MaxPercentChangeEdit"), "0.10");
+  EXPECT_EQ(text("FullTimeCostEdit"), "125.00");
+  EXPECT_EQ(text("LeftAxisMaxEdit"), "-1");
+  EXPECT_EQ(caption("ServerCountUsedLabel"), "Using Base Server Value Above");
+  EXPECT_EQ(child<QLabel>("ServerCountUsedLabel")->palette().color(QPalette::Window), Qt::white);
+  EXPECT_FALSE(enabled("ComputeTransientProbsButton"));
+  EXPECT_TRUE(child<QPushButton>("GAButton")->isHidden());
+  EXPECT_TRUE(child<QPushButton>("ImproveCurrentSolnButton")->isHidden());
+  EXPECT_TRUE(child<QLineEdit>("RightAxisMaxEdit")->isHidden() ||
+              !child<QLineEdit>("RightAxisMaxEdit")->isVisibleTo(form));
+  EXPECT_FALSE(child<QLineEdit>("RightAxisMaxEdit")->isEnabled());
+  EXPECT_EQ(app.model.staffing.LaborCost, 18 * 125);
+  EXPECT_EQ(child<QPushButton>("SetTimes")->text(), "&Set Times");
+  EXPECT_EQ(child<QLineEdit>("ServersEdit")->toolTip(),
+            "Input the base number of servers; USED only if specific shifts have not been set");
+}
+
+// ---- Entry checking ------------------------------------------------------
+
+TEST_F(MorvaneFormTest, IntegerBoxesWarnAboutTextThatDoesNotConvertCleanly) {
+  ui.allowMessages();
+  enter("CyclesEdit", "05");
+  expectMessages({kConversionWarning});
+  EXPECT_EQ(text("CyclesEdit"), "5");
+  EXPECT_EQ(app.model.inputs.CyclesPerDay, 5);
+
+  enter("CyclesEdit", "abc");
+  expectMessages({kConversionWarning});
+  EXPECT_EQ(text("CyclesEdit"), "5");
+  EXPECT_EQ(app.model.inputs.CyclesPerDay, 5);
+
+  enter("CyclesEdit", "13");
+  expectMessages({"Invalid Parameter Value.  Must have 1 <= X <= 12"});
+  EXPECT_EQ(text("CyclesEdit"), "5");
+  EXPECT_EQ(app.model.inputs.CyclesPerDay, 5);
+}
+
+TEST_F(MorvaneFormTest, RealBoxesRefuseTextAndValuesOutOfRange) {
+  ui.allowMessages();
+  enter("MeanDemandEdit", "abc");
+  expectMessages({"Conversion Error"});
+  EXPECT_EQ(text("MeanDemandEdit"), "10");
+
+  enter("MeanDemandEdit", "0.5");
+  expectMessages({"Invalid Parameter Value.  Must have 1.00 <= X <= 100.00"});
+  EXPECT_EQ(app.model.inputs.MeanDemand, 10);
+
+  enter("AmplitudeEdit", "12");  // bounded by the mean demand
+  expectMessages({"Invalid Parameter Value.  Must have 0.00 <= X <= 10.00"});
+  EXPECT_EQ(text("AmplitudeEdit"), "4.5");
+  enter("AmplitudeEdit", "10");
+  expectMessages({});
+  EXPECT_EQ(app.model.inputs.DemandAmplitude, 10);
+
+  enter("PartTimeCostEdit", "125.01");  // bounded by the full-time cost
+  expectMessages({"Invalid Parameter Value.  Must have 0.00 <= X <= 125.00"});
+}
+
+TEST_F(MorvaneFormTest, NothingIsCheckedWhileTypingAndAnEmptyBoxChangesNothing) {
+  click("MMCProbButton");
+  auto* edit = child<QLineEdit>("CyclesEdit");
+  edit->setFocus(Qt::MouseFocusReason);
+  edit->selectAll();
+  QTest::keyClicks(edit, "13");  // not left yet: no message (the fake would fail the test)
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClick(edit, Qt::Key_Tab);
+  EXPECT_EQ(text("CyclesEdit"), "");
+  EXPECT_EQ(app.model.inputs.CyclesPerDay, 1);
+  EXPECT_TRUE(enabled("ComputeTransientProbsButton"));
+}
+
+// ---- Invalidation --------------------------------------------------------
+
+TEST_F(MorvaneFormTest, LeavingAModelInputEmptiesTheResultsEvenUnchanged) {
+  computeBoth();
+  ASSERT_FALSE(child<QLabel>("TotalCostLabel")->isHidden());
+  enter("MeanDemandEdit", "10.00");
+  EXPECT_FALSE(enabled("ComputeTransientProbsButton"));
+  EXPECT_TRUE(child<QLabel>("TotalCostLabel")->isHidden());
+  EXPECT_TRUE(child<QLabel>("MaxP200Label")->isHidden());
+  for (const char* chart : {"OutputChart", "OutputChart2", "Chart1"})
+    for (QLineSeries* line : child<ChartPanel>(chart)->series()) EXPECT_EQ(line->count(), 0);
+
+  click("MMCProbButton");
+  EXPECT_TRUE(enabled("ComputeTransientProbsButton"));
+  child<QCheckBox>("BlockCheckBox")->click();
+  EXPECT_TRUE(app.model.inputs.BlockDemand);
+  EXPECT_FALSE(enabled("ComputeTransientProbsButton"));
+}
+
+TEST_F(MorvaneFormTest, CostBoxesOnlyRefreshTheCostLabels) {
+  computeBoth();
+  enter("DelayCostEdit", "24");
+  enter("FullTimeCostEdit", "100");
+  EXPECT_TRUE(enabled("ComputeTransientProbsButton"));
+  EXPECT_FALSE(child<QLabel>("TotalCostLabel")->isHidden());
+  const auto& fixed = morvane::kFixedLocale;
+  EXPECT_EQ(caption("TotalPersonHoursCostLabel").toStdString(),
+            "Total Person Cost = " +
+                morvane::CurrencyText(app.model.steps.TotalPersonHours * 24, 15, 2, fixed));
+  EXPECT_EQ(caption("TotalLaborCostLabel"), "Total Labor Cost = $1,800.00     Full/Part time = 18/0");
+  EXPECT_EQ(app.model.staffing.LaborCost, 1800);
+}
+
+// ---- Leaving a box ---------------------------------------------------------
+
+// A run hands the focus back to the button that started it, so no box is left
+// by the next click, even after the window was activated again (which puts the
+// focus into the first box when no control holds it).
+TEST_F(MorvaneFormTest, ClickingBothComputationsShowsTheResultsAndBothCurves) {
+  click("MMCProbButton");
+  EXPECT_EQ(QApplication::focusWidget(), child<QWidget>("MMCProbButton"));
+  morvane::testing::ShowActive(*about);
+  about->hide();
+  showMain();
+  click("ComputeTransientProbsButton");
+  EXPECT_FALSE(child<QLabel>("TotalCostLabel")->isHidden());
+  EXPECT_EQ(series("OutputChart", "SS Number")->count(), 1441);
+  EXPECT_EQ(series("OutputChart", "Time Dep. Number")->count(), app.model.steps.NumSteps + 1);
+}
+
+// An accelerator leaves the box as a click does: the value typed is taken, with
+// its invalidation, before the command; a stale steady state is never used.
+TEST_F(MorvaneFormTest, AnAcceleratorTakesTheTypedValueBeforeItsCommand) {
+  click("MMCProbButton");
+  typeInto("MeanDemandEdit", "12");
+  accelerator(Qt::Key_O);
+  EXPECT_EQ(app.model.inputs.MeanDemand, 12);
+  EXPECT_FALSE(enabled("ComputeTransientProbsButton"));
+  EXPECT_EQ(series("OutputChart", "Time Dep. Number")->count(), 0);
+
+  typeInto("MeanDemandEdit", "14");
+  accelerator(Qt::Key_C);
+  EXPECT_EQ(series("OutputChart", "Arrivals")->at(0).y(), 14);
+  accelerator(Qt::Key_O);
+  EXPECT_FALSE(child<QLabel>("TotalCostLabel")->isHidden());
+  EXPECT_EQ(series("OutputChart", "SS Number")->count(), 1441);
+}
+
+// The window locked for a computation is not the planner leaving the box.
+TEST_F(MorvaneFormTest, ABoxDisabledUnderTheFocusIsNotLeft) {
+  click("MMCProbButton");
+  typeInto("MeanDemandEdit", "12");
+  child<QWidget>("MeanDemandEdit")->parentWidget()->setEnabled(false);
+  EXPECT_EQ(app.model.inputs.MeanDemand, 10);
+  EXPECT_TRUE(enabled("ComputeTransientProbsButton"));
+}
+
+// The end of a run leaves the time-dependent button as its rule says.
+TEST_F(MorvaneFormTest, ARefusedSteadyStateLeavesTheTimeDependentButtonDisabled) {
+  ui.allowMessages();
+  enter("ServiceRateEdit", "0.01");
+  click("MMCProbButton");  // the peak needs more than the model's states
+  EXPECT_EQ(ui.messages.size(), 1u);
+  EXPECT_FALSE(enabled("ComputeTransientProbsButton"));
+}
+
+// ---- Staffing --------------------------------------------------------------
+
+TEST_F(MorvaneFormTest, ThirtyFiveBaseServersAreOnDutyAllDay) {
+  enter("ServersEdit", "35");
+  const auto& staff = app.model.staffing;
+  for (int m = 0; m <= 1440; ++m) ASSERT_EQ(staff.ServersOnDuty[m], 35) << m;
+  EXPECT_EQ(staff.MaxServersOnDuty, 35);
+  EXPECT_EQ(staff.FullTimeCount, 105);
+  EXPECT_EQ(staff.PartTimeCount, 0);
+  EXPECT_EQ(staff.LaborCost, 105 * 125);
+}
+
+TEST_F(MorvaneFormTest, ResetAfterAPlanKeepsThePlanInForce) {
+  enter("MeanDemandEdit", "20");
+  click("SetTimes");
+  EXPECT_TRUE(form->isHidden());
+  EXPECT_FALSE(timeChecks->isHidden());
+  EXPECT_FALSE(app.model.flags.UseBaseServers);
+  EXPECT_EQ(caption("ServerCountUsedLabel"), "Using Servers Set By Shift Forms");
+  EXPECT_EQ(child<QLabel>("ServerCountUsedLabel")->palette().color(QPalette::Window), Qt::yellow);
+  app.model.staffing.ServersOnDuty.fill(8);  // the plan the staffing window installed
+  timeChecks->hide();
+  showMain();
+  EXPECT_FALSE(child<QPushButton>("GAButton")->isHidden());  // a plan is in force: the GA is offered
+
+  click("ResetDefaultButton");
+  EXPECT_EQ(text("MeanDemandEdit"), "10.00");
+  EXPECT_EQ(text("ServersEdit"), "6");
+  EXPECT_EQ(app.model.inputs.MeanDemand, 10);
+  EXPECT_EQ(app.model.staffing.ServersOnDuty[700], 8);
+  EXPECT_EQ(caption("ServerCountUsedLabel"), "Using Servers Set By Shift Forms");
+
+  enter("ServersEdit", "6");  // leaving the box installs the base staffing again
+  EXPECT_EQ(app.model.staffing.ServersOnDuty[700], 6);
+  EXPECT_TRUE(child<QPushButton>("GAButton")->isHidden());
+}
+
+// ---- Computations ----------------------------------------------------------
+
+TEST_F(MorvaneFormTest, BothComputationsFillTheChartsAndTheLabels) {
+  click("MMCProbButton");
+  EXPECT_EQ(series("OutputChart", "Arrivals")->count(), 1441);
+  EXPECT_EQ(series("OutputChart", "SS Number")->count(), 1441);
+  EXPECT_EQ(series("OutputChart", "Service Capacity")->count(), 2 * 1441 - 1);  // stairs
+  EXPECT_EQ(series("OutputChart2", "SS P(Wait)")->count(), 1441);
+  EXPECT_EQ(series("OutputChart", "Time Dep. Number")->count(), 0);
+  EXPECT_TRUE(child<QLabel>("TotalCostLabel")->isHidden());
+
+  click("ComputeTransientProbsButton");
+  const auto& steps = app.model.steps;
+  QLineSeries* number = series("OutputChart", "Time Dep. Number");
+  ASSERT_EQ(number->count(), steps.NumSteps + 1);
+  EXPECT_EQ(number->at(steps.NumSteps).x(), 1440);
+  EXPECT_EQ(caption("TotalLaborCostLabel"), "Total Labor Cost = $2,250.00     Full/Part time = 18/0");
+  EXPECT_TRUE(caption("TotalPersonHoursLabel").startsWith("Total Person Hours = "));
+  EXPECT_TRUE(caption("TotalCostLabel").startsWith("Total System Cost = $"));
+  EXPECT_TRUE(caption("MaxProbWaitLabel").startsWith("Max P(Wait) = 0."));
+  EXPECT_TRUE(caption("TimeOverLimitLabel").startsWith("Time P(Wait) > 0.20 = "));
+  EXPECT_EQ(caption("MaxP200Label").toStdString(),
+            "Max P(" + std::to_string(app.model.inputs.MaxStates) + ") = " +
+                morvane::NumberText(steps.MaxTopProb, 12, 10, morvane::kFixedLocale));
+  EXPECT_EQ(text("InitMaxStateEdit").toInt(), app.model.inputs.MaxStates);
+  for (const char* label : {"TimeOverLimitLabel", "MaxProbWaitLabel", "MaxP200Label",
+                            "TotalPersonHoursLabel", "TotalPersonHoursCostLabel",
+                            "TotalLaborCostLabel", "TotalCostLabel"})
+    EXPECT_FALSE(child<QLabel>(label)->isHidden()) << label;
+}
+
+TEST_F(MorvaneFormTest, TimeDependentPWaitAboveTheCriticalValueIsLime) {
+  computeBoth();
+  QLineSeries* pWait = series("OutputChart2", "Time Dep. P(Wait)");
+  int lime = 0;
+  for (int k = 0; k < pWait->count(); ++k) {
+    const bool above = pWait->at(k).y() > static_cast<double>(app.model.CriticalPWait);
+    const QVariant colour = pWait->pointConfiguration(k).value(QXYSeries::PointConfiguration::Color);
+    EXPECT_EQ(colour.isValid(), above) << k;
+    if (above) {
+      EXPECT_EQ(colour.value<QColor>(), QColor(0, 255, 0));
+    }
+    lime += above;
+  }
+  EXPECT_GT(lime, 0);
+  EXPECT_LT(lime, pWait->count());
+}
+
+TEST_F(MorvaneFormTest, ASecondComputationCannotStartInsideTheFirst) {
+  enter("MeanDemandEdit", "14");  // heavy load: the state space widens, and the solver pauses
+  enter("AmplitudeEdit", "0");
+  click("MMCProbButton");
+  int pauses = 0;
+  ui.duringPause = [&] {
+    ++pauses;
+    EXPECT_TRUE(form->computing());
+    EXPECT_FALSE(enabled("MMCProbButton"));
+    EXPECT_FALSE(child<QLineEdit>("MeanDemandEdit")->isEnabled());
+    const auto gaugeMoves = ui.pctDone.size();
+    form->ComputeTransientProbsButtonClick();
+    form->MMCProbButtonClick();
+    EXPECT_EQ(ui.pctDone.size(), gaugeMoves);
+  };
+  click("ComputeTransientProbsButton");
+  ui.duringPause = nullptr;
+  EXPECT_GT(pauses, 0);
+  EXPECT_FALSE(form->computing());
+  EXPECT_TRUE(enabled("MMCProbButton"));
+  EXPECT_TRUE(child<QLineEdit>("MeanDemandEdit")->isEnabled());
+  EXPECT_FALSE(child<QLabel>("TotalCostLabel")->isHidden());
+}
+
+// ---- What to plot ------------------------------------------------------------
+
+TEST_F(MorvaneFormTest, WhatToPlotShowsOneOutputChartAtATime) {
+  computeBoth();
+  auto* numberChart = child<ChartPanel>("OutputChart");
+  auto* pWaitChart = child<ChartPanel>("OutputChart2");
+  EXPECT_FALSE(numberChart->isHidden());
+  EXPECT_TRUE(pWaitChart->isHidden());
+
+  choose("WhatToPlotGroup", 1);
+  EXPECT_TRUE(numberChart->isHidden());
+  EXPECT_FALSE(pWaitChart->isHidden());
+  EXPECT_EQ(form->visibleOutputChart(), pWaitChart);
+  auto* right = static_cast<QValueAxis*>(pWaitChart->chart()->axes(Qt::Vertical)[1]);
+  ASSERT_EQ(right->titleText(), "Prob(Wait)");
+  EXPECT_EQ(right->min(), 0);
+  EXPECT_EQ(right->max(), 1);
+  EXPECT_EQ(series("OutputChart2", "Time Dep. P(Wait)")->count(), app.model.steps.NumSteps + 1);
+
+  choose("WhatToPlotGroup", 0);
+  EXPECT_FALSE(numberChart->isHidden());
+  EXPECT_TRUE(pWaitChart->isHidden());
+  auto* numberAxis = static_cast<QValueAxis*>(numberChart->chart()->axes(Qt::Vertical)[1]);
+  double largest = 0;
+  for (const QPointF& point : series("OutputChart", "SS Number")->points())
+    largest = std::max(largest, point.y());
+  EXPECT_GE(numberAxis->max(), largest);  // automatic: fitted to the data
+  EXPECT_LT(numberAxis->max(), 2 * largest);
+}
+
+TEST_F(MorvaneFormTest, LegendCheckBoxesHideAndShowTheirSeries) {
+  click("MMCProbButton");
+  QLineSeries* arrivals = series("OutputChart", "Arrivals");
+  QCheckBox* box = child<ChartPanel>("OutputChart")->legendBox(arrivals);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->text(), "Arrivals");
+  box->click();
+  EXPECT_FALSE(arrivals->isVisible());
+  box->click();
+  EXPECT_TRUE(arrivals->isVisible());
+}
+
+// ---- Probability plots -------------------------------------------------------
+
+TEST_F(MorvaneFormTest, AHalfStepRoundsToTheEvenStep) {
+  enter("TimeStepEdit", "120");
+  computeBoth();
+  ASSERT_EQ(app.model.inputs.TimeStepSeconds, 120);
+  enter("TimeToPlotEdit", "1");
+  choose("FirstPlotRadio", 2);
+  QLineSeries* first = curve(0);
+  EXPECT_EQ(first->name(), "TD T=1");
+  EXPECT_EQ(child<QCheckBox>("Chart1Legend1")->text(), "TD T=1");
+  const morvane::ProbVector& step0 = app.model.steps.TimeDepVectors[0];
+  ASSERT_GT(first->count(), 10);
+  for (int n = 0; n <= 5; ++n) {
+    EXPECT_EQ(first->at(2 * n).x(), n);  // stairs: the value points are the even ones
+    EXPECT_EQ(first->at(2 * n).y(), static_cast<double>(step0[n])) << n;
+  }
+}
+
+TEST_F(MorvaneFormTest, CurvesDrawTenTimesTheMostServersOnDuty) {
+  click("MMCProbButton");
+  choose("FirstPlotRadio", 1);
+  EXPECT_EQ(text("TimeToPlotEdit"), "0");
+  EXPECT_EQ(curve(0)->name(), "SS T=0");
+  EXPECT_EQ(curve(0)->count(), 2 * 61 - 1);  // states 0..60
+  EXPECT_EQ(curve(0)->points().back().x(), 60);
+
+  enter("ServersEdit", "35");
+  click("MMCProbButton");
+  choose("SecondPlotRadio", 1);
+  EXPECT_EQ(curve(1)->points().back().x(), 350);
+  EXPECT_EQ(curve(0)->points().back().x(), 350);  // every curve is redrawn
+}
+
+TEST_F(MorvaneFormTest, PlotTimesAreCheckedAndOutOfDayCurvesStayEmpty) {
+  click("MMCProbButton");
+  enter("TimeToPlot2Edit", "600");
+  choose("SecondPlotRadio", 1);
+  ui.allowMessages();
+  enter("TimeToPlot2Edit", "1441");
+  expectMessages({"Invalid Parameter Value.  Must have -1 <= X <= 1440"});
+  EXPECT_EQ(text("TimeToPlot2Edit"), "600");
+  EXPECT_EQ(curve(1)->name(), "SS T=600");
+
+  enter("TimeToPlot3Edit", "-1");
+  choose("ThirdPlotRadio", 2);
+  EXPECT_EQ(curve(2)->name(), "TD T=-1");
+  EXPECT_EQ(curve(2)->count(), 0);
+  choose("ThirdPlotRadio", 1);
+  EXPECT_EQ(curve(2)->name(), "Prob3");
+  EXPECT_EQ(curve(2)->count(), 0);
+}
+
+TEST_F(MorvaneFormTest, TimeDependentCurvesWaitForATimeDependentRun) {
+  click("MMCProbButton");
+  choose("FourthPlotRadio", 2);
+  EXPECT_EQ(curve(3)->name(), "TD T=0");
+  EXPECT_EQ(curve(3)->count(), 0);
+}
+
+// ---- Windows -------------------------------------------------------------------
+
+TEST_F(MorvaneFormTest, QuitAnsweredNoLeavesEverythingAsItWas) {
+  click("MMCProbButton");
+  ui.answer(false);
+  click("Quit");
+  EXPECT_EQ(ui.questions, std::vector<std::string>{"Are you sure you want to quit the Morvane?"});
+  EXPECT_FALSE(form->isHidden());
+  EXPECT_TRUE(enabled("ComputeTransientProbsButton"));
+  EXPECT_EQ(series("OutputChart", "Arrivals")->count(), 1441);
+}
+
+TEST_F(MorvaneFormTest, QuitAnsweredYesSaysGoodbyeAndCloses) {
+  QApplication::setQuitOnLastWindowClosed(false);
+  ui.allowMessages();
+  ui.answer(true);
+  click("Quit");
+  expectMessages({"Thanks for using the Morvane.\r\rGoodbye."});
+  EXPECT_TRUE(form->isHidden());
+}
+
+// With the main window hidden, closing the last window would end the program.
+TEST_F(MorvaneFormTest, TheTitleBarClosesTheStaffingWindowAndTheAboutBoxAsTheirButtons) {
+  QApplication::setQuitOnLastWindowClosed(false);
+  click("SetTimes");
+  ui.answer(true);
+  morvane::testing::CloseFromTitleBar(*timeChecks);
+  EXPECT_EQ(ui.questions, std::vector<std::string>{"Are you satisfied with the current schedule?"});
+  EXPECT_TRUE(timeChecks->isHidden());
+  EXPECT_FALSE(form->isHidden());
+  click("AboutButton");
+  morvane::testing::CloseFromTitleBar(*about);
+  EXPECT_TRUE(about->isHidden());
+  EXPECT_FALSE(form->isHidden());
+}
+
+TEST_F(MorvaneFormTest, AboutBoxAndBackAgain) {
+  click("AboutButton");
+  EXPECT_TRUE(form->isHidden());
+  ASSERT_FALSE(about->isHidden());
+  auto* version = about->findChild<QLabel*>("Version");
+  EXPECT_EQ(version->text(), "Version " + about->versionText());
+  EXPECT_TRUE(form->windowTitle().contains(about->versionText().section("   ", 0, 0)));
+  QTest::mouseClick(about->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+  EXPECT_TRUE(about->isHidden());
+  EXPECT_FALSE(form->isHidden());
+}
+
+}  // namespace

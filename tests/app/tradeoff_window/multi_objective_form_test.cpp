@@ -1,0 +1,175 @@
+// The tradeoff window: its series and legend, what a two-objective run draws
+// in it, and a click on a point, which can make that plan the current one.
+#include "tradeoff_window/multi_objective_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtCharts/QScatterSeries>
+
+#include "shared/chart_panel.h"
+#include "staffing_window/start_times_grid.h"
+#include "app/ga_window/ga_windows.h"
+
+namespace morvane::testing {
+namespace {
+
+class TradeoffTest : public GAWindows {
+ protected:
+  QScatterSeries* series(int k) const { return chart()->pointSeries()[k]; }
+  ChartPanel* chart() const { return tradeoff->MultiObjectiveChart; }
+
+  // Total cost against the largest P(wait), one generation of 5 plans.
+  GASettings twoObjectiveRun() {
+    smallRun();
+    enter("MaxGenEdit", "1");
+    choose("SecondObjective", 1);
+    const GASettings settings = ga->settings();
+    click("DoGA");
+    return settings;
+  }
+
+  // A real click on point `index` of `series`, as the planner makes it.
+  void clickPoint(QScatterSeries* points, int index) {
+    ShowActive(*tradeoff);
+    QChartView* view = chart()->view();
+    const QPointF at = chart()->chart()->mapToPosition(points->at(index), points);
+    const QPoint pixel = view->mapFromScene(chart()->chart()->mapToScene(at));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, pixel);
+  }
+
+  // The member drawn at a point.
+  const GASolution& memberAt(QPointF point) const {
+    const Population& population = ga->state().population;
+    for (std::int32_t m = 1; m <= ga->settings().PopulationSize; ++m)
+      if (double(population[m].Objective1) == point.x() && double(population[m].Objective2) == point.y())
+        return population[m];
+    ADD_FAILURE() << "no member at the point";
+    return population[0];
+  }
+};
+
+QList<QPointF> Points(const std::vector<TradeoffPoint>& points) {
+  QList<QPointF> all;
+  for (const TradeoffPoint& point : points) all.append(QPointF(point.x, point.y));
+  return all;
+}
+
+TEST_F(TradeoffTest, FivePointSeriesWithALegendBoxEach) {
+  EXPECT_EQ(tradeoff->windowTitle(), "Multi-Objective Form");
+  EXPECT_EQ(chart()->chart()->title(), "Tradeoff Curve");
+  QStringList names;
+  for (QScatterSeries* points : chart()->pointSeries()) names << points->name();
+  EXPECT_EQ(names, (QStringList{"Inferior", "CarryOver", "NonInferior", "Supported", "Random"}));
+  EXPECT_EQ(series(0)->color(), QColor(128, 0, 128));
+  EXPECT_EQ(series(1)->color(), QColor(Qt::blue));
+  EXPECT_EQ(series(1)->borderColor(), QColor(Qt::yellow));
+  EXPECT_EQ(series(2)->color(), QColor(0, 128, 0));
+  EXPECT_EQ(series(3)->color(), QColor(Qt::red));
+  EXPECT_EQ(series(4)->color(), QColor(Qt::blue));
+  for (int k : {0, 1, 2}) EXPECT_EQ(series(k)->markerShape(), QScatterSeries::MarkerShapeRectangle);
+  const QImage triangle = series(4)->lightMarker();
+  ASSERT_FALSE(triangle.isNull());
+  EXPECT_EQ(triangle.pixelColor(0, triangle.height() - 1).alpha(), 0);  // pointing down
+  EXPECT_NE(triangle.pixelColor(triangle.width() / 2, triangle.height() - 2).alpha(), 0);
+  QCheckBox* legend = chart()->legendBox(series(0));
+  ASSERT_NE(legend, nullptr);
+  clickMark(legend);
+  EXPECT_FALSE(series(0)->isVisible());
+  for (const char* button : {"CloseButton", "PrintChartButton", "SaveChartButton"})
+    EXPECT_NE(child<QPushButton>(*tradeoff, button), nullptr);
+  EXPECT_EQ(child<QPushButton>(*tradeoff, "SaveChartButton")->text(), "&Save");
+  EXPECT_FALSE(child<QCheckBox>(*tradeoff, "SaveBox")->isChecked());
+}
+
+TEST_F(TradeoffTest, ATwoObjectiveRunOpensTheWindowAndFillsItsSeries) {
+  const GASettings settings = twoObjectiveRun();
+  EXPECT_TRUE(tradeoff->isVisible());
+  referenceRun(settings);
+  const TradeoffChart& expected = reference.observer.charts.back();
+  EXPECT_EQ(series(0)->points(), Points(expected.Inferior));
+  EXPECT_EQ(series(1)->points(), Points(expected.CarryOver));
+  EXPECT_EQ(series(2)->points(), Points(expected.NonInferior));
+  EXPECT_EQ(series(3)->points(), Points(expected.Supported));
+  EXPECT_EQ(series(4)->points(), Points(expected.Random));
+  EXPECT_EQ(series(1)->count(), ga->state().ActualCarryOver);
+  EXPECT_EQ(series(0)->count() + series(2)->count() + series(3)->count(), ga->settings().PopulationSize);
+  EXPECT_EQ(chart()->chart()->title().toStdString(), expected.TitleLine1 + "<br>" + expected.TitleLine2);
+  EXPECT_TRUE(chart()->chart()->title().startsWith("Tradeoff Curve (Gen/no change = 1/"));
+  EXPECT_EQ(chart()->chart()->axes(Qt::Horizontal)[0]->titleText(), "Total Cost");
+  EXPECT_EQ(chart()->chart()->axes(Qt::Vertical)[0]->titleText(), "Max P(wait)");
+}
+
+TEST_F(TradeoffTest, AClickAnsweredYesMakesThatPlanTheCurrentOne) {
+  twoObjectiveRun();
+  // A point of a plan other than the one in force (the run's cheapest).
+  QScatterSeries* points = nullptr;
+  int index = 0;
+  for (int k = 0; k < 5 && !points; ++k)
+    for (index = 0; index < series(k)->count(); ++index)
+      if (memberAt(series(k)->at(index)).FullTimeStarts != app.model.staffing.StartTimes[FullTime]) {
+        points = series(k);
+        break;
+      }
+  ASSERT_NE(points, nullptr);
+  const GASolution chosen = memberAt(points->at(index));
+  const std::string status = chosen.Supported ? "Supported" : chosen.NonInferior ? "NonInferior" : "Dominated";
+  const qsizetype drawn = points->count();
+  ui.answer(true);
+  clickPoint(points, index);
+  ASSERT_EQ(ui.questions.size(), 1u);
+  const std::string& question = ui.questions[0];
+  EXPECT_EQ(question.rfind("Total cost = $", 0), 0u) << question;
+  EXPECT_NE(question.find("\rMax P(Wait) = "), std::string::npos);
+  EXPECT_NE(question.find("\r" + status + "\r"), std::string::npos);
+  EXPECT_TRUE(question.ends_with(" Part time employees used\r\rDo you want to make this the CURRENT solution?"));
+  EXPECT_EQ(app.model.staffing.StartTimes[FullTime], chosen.FullTimeStarts);
+  EXPECT_EQ(app.model.staffing.StartTimes[PartTime], chosen.PartTimeStarts);
+  const auto* grid = child<StartTimesGrid>(*staffing, "ScheduleGrid");
+  for (int p = 0; p < kPeriods; ++p)
+    EXPECT_EQ(grid->cellText(p, StartTimesGrid::FullTimeStartColumn), QString::number(chosen.FullTimeStarts[p]));
+  EXPECT_TRUE(child<QLabel>(*main, "TotalLaborCostLabel")
+                  ->text()
+                  .endsWith(QString("Full/Part time = %1/%2").arg(chosen.NumFullTime).arg(chosen.NumPartTime)));
+  EXPECT_EQ(points->count(), drawn);  // the chart stays as it was
+}
+
+TEST_F(TradeoffTest, AClickAnsweredNoOrOnALostPlanChangesNothing) {
+  twoObjectiveRun();
+  const auto before = app.model.staffing.StartTimes;
+  QScatterSeries* inferior = series(0)->count() > 0 ? series(0) : series(3);
+  ui.answer(false);
+  tradeoff->MultiObjectiveChartClickSeries(inferior, 0);
+  EXPECT_EQ(ui.questions.size(), 1u);
+  EXPECT_EQ(app.model.staffing.StartTimes, before);
+  // The plan at the point has left the population since the chart was drawn.
+  ui.allowMessages();
+  for (std::int32_t m = 1; m <= ga->settings().PopulationSize; ++m) ga->state().population[m].Objective1 += 1;
+  tradeoff->MultiObjectiveChartClickSeries(inferior, 0);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].rfind("Error...Unable to find solution\rTotal cost = $", 0), 0u);
+  EXPECT_EQ(ui.questions.size(), 1u);
+  EXPECT_EQ(app.model.staffing.StartTimes, before);
+}
+
+TEST_F(TradeoffTest, SavesEveryFiftiethGenerationWhenAsked) {
+  QTemporaryDir dir;
+  const QString home = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  clickMark(child<QCheckBox>(*tradeoff, "SaveBox"));
+  smallRun();  // two generations
+  choose("SecondObjective", 2);
+  click("DoGA");
+  QDir::setCurrent(home);
+  EXPECT_TRUE(QFileInfo::exists(dir.filePath("GAMap for Gen 0.bmp")));
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath("GAMap for Gen 1.bmp")));
+  EXPECT_EQ(chart()->chart()->axes(Qt::Vertical)[0]->titleText(), "Time P(wait) > 0.200");
+}
+
+}  // namespace
+}  // namespace morvane::testing
