@@ -3,11 +3,7 @@
 # display is there, otherwise the batch command on the default scenario.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-# Every option is set, so a folder configured by another script is put right.
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DMORVANE_BUILD_APP=ON \
-  -DMORVANE_BUILD_TESTS=OFF -DMORVANE_BUILD_BENCH=OFF -DMORVANE_SANITIZE=OFF >/dev/null
-cmake --build build -j"$(nproc)"
+bash scripts/build-programs.sh
 if [[ -n "${DISPLAY:-}" && -x build/src/app/morvane ]]; then
   exec build/src/app/morvane
 fi
