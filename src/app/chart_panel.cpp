@@ -8,9 +8,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/model.h"
+
 namespace {
 
 const char* const kStairsProperty = "stairs";
+constexpr double kMinutesPerTick = 240;  // four hours
 
 QIcon ColourIcon(const QColor& colour) {
   QPixmap pixmap(16, 6);
@@ -33,6 +36,28 @@ std::optional<std::pair<double, double>> DataRange(const QList<QXYSeries*>& all,
     }
   }
   return range;
+}
+
+// Labels with as many decimals as the step needs, so no two read alike.
+QString LabelFormat(double step) {
+  int decimals = 0;
+  while (decimals < 10 && std::fabs(step - std::round(step)) > 1e-9 * std::max(1.0, step)) {
+    step *= 10;
+    ++decimals;
+  }
+  return QString("%.%1f").arg(decimals);
+}
+
+// The chart lays out the ticks after every change: a coarser step goes in
+// before the range and a finer one after it, so that no layout in between
+// counts more ticks than the old axis or the new one.
+void ApplyScale(QValueAxis* axis, const morvane::AxisScale& scale) {
+  if (scale.step > axis->tickInterval()) axis->setTickInterval(scale.step);  // 0 before the first
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setRange(scale.minimum, scale.maximum);
+  axis->setTickInterval(scale.step);
+  axis->setTickAnchor(scale.firstTick());
+  axis->setLabelFormat(LabelFormat(scale.step));
 }
 
 }  // namespace
@@ -69,24 +94,30 @@ QValueAxis* ChartPanel::addAxis(Qt::Alignment side, const QString& title) {
   auto* axis = new QValueAxis;
   axis->setTitleText(title);
   chart_->addAxis(axis, side);
-  axis->setLabelFormat("%g");
+  if (side == Qt::AlignRight) axis->setGridLineVisible(false);
   limits_.insert(axis, Limits{});
+  refitAxes();
+  return axis;
+}
+
+QValueAxis* ChartPanel::addDayAxis() {
+  QValueAxis* axis = addAxis(Qt::AlignBottom, "Time in Minutes");
+  limits_[axis] = Limits{std::nullopt, std::nullopt, kMinutesPerTick, 0, morvane::kMinutesPerDay};
+  refitAxes();
   return axis;
 }
 
 void ChartPanel::setAxisLimits(QValueAxis* axis, std::optional<double> min,
                                std::optional<double> max) {
-  limits_[axis] = Limits{min, max};
+  Limits& limits = limits_[axis];
+  limits.min = min;
+  limits.max = max;
   refitAxes();
 }
 
-void ChartPanel::setAxisSteps(QValueAxis* axis, double min, double max, double step) {
-  setAxisLimits(axis, min, max);
-  axis->setTickType(QValueAxis::TicksDynamic);
-  axis->setTickAnchor(min);
-  axis->setTickInterval(step);
-  const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
-  axis->setLabelFormat(QString("%.%1f").arg(decimals));
+void ChartPanel::setAxisScale(QValueAxis* axis, const morvane::AxisScale& scale) {
+  limits_[axis] = Limits{scale.minimum, scale.maximum, scale.step};
+  refitAxes();
 }
 
 QLineSeries* ChartPanel::addSeries(const QString& title, const QColor& color, int width,
@@ -166,18 +197,21 @@ QLineSeries* ChartPanel::seriesNamed(const QString& title) const {
 
 void ChartPanel::setLegendVisible(bool visible) { legend_->setVisible(visible); }
 
+morvane::AxisScale ChartPanel::scaleOf(QValueAxis* axis, const Limits& limits) const {
+  using morvane::AxisEnd;
+  const auto data = DataRange(allSeries(), axis);
+  const double low = limits.min.value_or(data ? data->first : limits.idleMin);
+  const double high = limits.max.value_or(data ? data->second : limits.idleMax);
+  const bool roomy = data && axis->orientation() == Qt::Vertical;
+  const auto end = [roomy](const std::optional<double>& fixed) {
+    return roomy && !fixed ? AxisEnd::Outward : AxisEnd::Exact;
+  };
+  morvane::AxisScale scale = morvane::FitAxis(low, high, end(limits.min), end(limits.max));
+  if (limits.step > 0) scale.step = limits.step;
+  return scale;
+}
+
 void ChartPanel::refitAxes() {
-  for (auto it = limits_.cbegin(); it != limits_.cend(); ++it) {
-    QValueAxis* axis = it.key();
-    const Limits& fixed = it.value();
-    const auto data = DataRange(allSeries(), axis);
-    double low = fixed.min.value_or(data ? data->first : 0.0);
-    double high = fixed.max.value_or(data ? data->second : 1.0);
-    if (high <= low) high = low + 1;
-    axis->setRange(low, high);
-    if (fixed.min && fixed.max) continue;
-    axis->applyNiceNumbers();
-    if (fixed.min) axis->setMin(*fixed.min);
-    if (fixed.max) axis->setMax(*fixed.max);
-  }
+  for (auto it = limits_.cbegin(); it != limits_.cend(); ++it)
+    ApplyScale(it.key(), scaleOf(it.key(), it.value()));
 }

@@ -1,7 +1,8 @@
 // One chart with its legend underneath: the chart-view boilerplate every
 // window shares. The legend has a check box per series that hides and shows
-// it; axes are automatic unless given fixed limits; stairs series draw each
-// value flat up to the next point.
+// it; axes are automatic unless given fixed limits, and their ticks fall on
+// round numbers, four to eight labels; stairs series draw each value flat up
+// to the next point.
 #pragma once
 
 #include <QHash>
@@ -16,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/axis_scale.h"
 #include "core/chart_point.h"
 
 class QCheckBox;
@@ -31,12 +33,17 @@ class ChartPanel : public QWidget {
   QChart* chart() const { return chart_; }
   QChartView* view() const { return view_; }
 
+  // A right axis draws no grid lines of its own: they would cross the left axis's.
   QValueAxis* addAxis(Qt::Alignment side, const QString& title);
-  // Fixed limits of an axis; std::nullopt makes that end automatic (fitted to the data).
+  // The bottom axis "Time in Minutes" over the day, a tick every four hours;
+  // automatic, it spans the whole day while no series has points.
+  QValueAxis* addDayAxis();
+  // Fixed limits of an axis; std::nullopt makes that end automatic: a
+  // horizontal axis runs over the data, a vertical one leaves a little room
+  // past it up to the next tick.
   void setAxisLimits(QValueAxis* axis, std::optional<double> min, std::optional<double> max);
-  // Fixed limits with a tick every `step` (a power of ten) from the minimum,
-  // labelled with as many decimals as the step needs, so no two labels read alike.
-  void setAxisSteps(QValueAxis* axis, double min, double max, double step);
+  // Fixed limits and ticks, as the caller scaled them.
+  void setAxisScale(QValueAxis* axis, const morvane::AxisScale& scale);
 
   QLineSeries* addSeries(const QString& title, const QColor& color, int width, QValueAxis* x,
                          QValueAxis* y, bool stairs = false);
@@ -60,7 +67,10 @@ class ChartPanel : public QWidget {
  private:
   struct Limits {
     std::optional<double> min, max;
+    double step = 0;                  // of the ticks; 0: whatever gives four to eight labels
+    double idleMin = 0, idleMax = 1;  // the automatic ends while no series has points
   };
+  morvane::AxisScale scaleOf(QValueAxis* axis, const Limits& limits) const;
 
   void addLegendBox(QXYSeries* series);
   QList<QXYSeries*> allSeries() const;

@@ -19,10 +19,11 @@ constexpr double kGAChartTop = 1.25;
 constexpr int kArrowWidth = 2;
 constexpr int kLineWidth = 2;
 
-// The limits the run computed, a tick at every step of their rounding.
-void SetLimits(ChartPanel& chart, QValueAxis* axis, const morvane::AxisLimits& limits) {
-  chart.setAxisSteps(axis, limits.minimum, limits.maximum,
-                     morvane::NiceStep(limits.maximum - limits.minimum));
+// The limits the run computed, with four to eight labels between them where
+// ticks no closer than minStep allow.
+void SetLimits(ChartPanel& chart, QValueAxis* axis, const morvane::AxisLimits& limits, double minStep = 0) {
+  using morvane::AxisEnd;
+  chart.setAxisScale(axis, morvane::FitAxis(limits.minimum, limits.maximum, AxisEnd::Exact, AxisEnd::Exact, minStep));
 }
 
 }  // namespace
@@ -112,10 +113,8 @@ void GAChartsPanel::plot(const morvane::GenerationPlot& plot) {
   objectiveValue_->append(plot.generation, plot.best);
   noChange_->append(plot.generation, plot.noChange);
   SetLimits(*ProgressChart, progressLeft_, plot.left);
-  SetLimits(*ProgressChart, progressRight_, plot.right);
-  // Generations 0 to the current one, about 2 to 20 ticks.
-  const double generations = std::max(1, plot.generation);
-  ProgressChart->setAxisSteps(generation_, 0, generations, std::max(1.0, morvane::NiceStep(generations / 2)));
+  SetLimits(*ProgressChart, progressRight_, plot.right, 1);  // whole generations
+  SetLimits(*ProgressChart, generation_, {0, std::max(1.0, double(plot.generation))}, 1);
 }
 
 QList<QPushButton*> GAChartsPanel::buttons() const { return buttons_; }

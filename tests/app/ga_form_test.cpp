@@ -22,6 +22,7 @@
 #include "core/current_plan_improvement.h"
 #include "core/schedule_plan.h"
 #include "ga_windows.h"
+#include "support/chart_axes.h"
 
 namespace morvane::testing {
 namespace {
@@ -202,6 +203,17 @@ TEST_F(GAFormTest, ASeededRunReportsAndInstallsWhatTheCoreRunDoes) {
   EXPECT_EQ(gaChild<ChartPanel>("ProgressChart")->seriesNamed("Objective Value")->count(), 3);
   EXPECT_TRUE(enabled("DoGA") && enabled("CloseButton") && enabled("SaveHistoryButton"));
   EXPECT_FALSE(enabled("AbortButton"));
+}
+
+TEST_F(GAFormTest, ChartsOfARun) {
+  smallRun();
+  click("DoGA");
+  const auto* distribution = gaChild<ChartPanel>("GAChart");
+  ExpectRoundTicks(*AxisAt(*distribution, Qt::AlignBottom));
+  const auto* progress = gaChild<ChartPanel>("ProgressChart");
+  ExpectRoundTicks(*AxisAt(*progress, Qt::AlignLeft));
+  ExpectRoundTicks(*AxisAt(*progress, Qt::AlignRight), 2);  // whole generations, 0 to 2
+  ExpectRoundTicks(*AxisAt(*progress, Qt::AlignBottom), 3);
 }
 
 TEST_F(GAFormTest, StopEndsTheRunAfterTheCurrentGeneration) {

@@ -15,6 +15,7 @@
 #include "app/chart_panel.h"
 #include "app/start_times_grid.h"
 #include "ga_windows.h"
+#include "support/chart_axes.h"
 
 namespace morvane::testing {
 namespace {
@@ -103,6 +104,16 @@ TEST_F(TradeoffTest, ATwoObjectiveRunOpensTheWindowAndFillsItsSeries) {
   EXPECT_TRUE(chart()->chart()->title().startsWith("Tradeoff Curve (Gen/no change = 1/"));
   EXPECT_EQ(chart()->chart()->axes(Qt::Horizontal)[0]->titleText(), "Total Cost");
   EXPECT_EQ(chart()->chart()->axes(Qt::Vertical)[0]->titleText(), "Max P(wait)");
+  // Every point inside the frame; values that are never negative get no ticks below 0.
+  const QValueAxis* x = AxisAt(*chart(), Qt::AlignBottom);
+  const QValueAxis* y = AxisAt(*chart(), Qt::AlignLeft);
+  for (const QValueAxis* axis : {x, y}) {
+    ExpectRoundTicks(*axis);
+    EXPECT_GE(axis->tickAnchor(), 0);
+  }
+  for (QScatterSeries* points : chart()->pointSeries())
+    for (const QPointF& p : points->points())
+      EXPECT_TRUE(x->min() < p.x() && p.x() < x->max() && y->min() < p.y() && p.y() < y->max());
 }
 
 TEST_F(TradeoffTest, AClickAnsweredYesMakesThatPlanTheCurrentOne) {
