@@ -148,6 +148,8 @@ QScatterSeries* ChartPanel::addPointSeries(QScatterSeries* series, QValueAxis* x
 QList<QXYSeries*> ChartPanel::allSeries() const {
   QList<QXYSeries*> all(series_.cbegin(), series_.cend());
   for (QScatterSeries* series : pointSeries_) all.append(series);
+  for (const QList<QLineSeries*>& parts : parts_)
+    for (QLineSeries* series : parts) all.append(series);
   return all;
 }
 
@@ -170,6 +172,31 @@ void ChartPanel::addLegendBox(QXYSeries* series) {
 
 void ChartPanel::setPoints(QXYSeries* series, const QList<QPointF>& points) {
   series->replace(IsStairs(series) ? StairsPoints(points) : points);
+  refitAxes();
+}
+
+// Part k (from 1) of `whole`, made when first needed.
+QLineSeries* ChartPanel::part(QLineSeries* whole, qsizetype k) {
+  QList<QLineSeries*>& parts = parts_[whole];
+  while (parts.size() < k) {
+    auto* piece = new QLineSeries;
+    piece->setName(whole->name());
+    chart_->addSeries(piece);
+    for (QAbstractAxis* axis : whole->attachedAxes()) piece->attachAxis(axis);
+    piece->setPen(whole->pen());
+    piece->setVisible(whole->isVisible());
+    connect(whole, &QAbstractSeries::visibleChanged, piece,
+            [whole, piece] { piece->setVisible(whole->isVisible()); });
+    parts.append(piece);
+  }
+  return parts[k - 1];
+}
+
+void ChartPanel::setPieces(QLineSeries* whole, const QList<QList<QPointF>>& pieces) {
+  whole->replace(pieces.value(0));
+  for (qsizetype k = 1; k < pieces.size(); ++k) part(whole, k)->replace(pieces[k]);
+  const QList<QLineSeries*> parts = parts_.value(whole);
+  for (qsizetype k = std::max<qsizetype>(pieces.size(), 1); k <= parts.size(); ++k) parts[k - 1]->clear();
   refitAxes();
 }
 

@@ -53,6 +53,10 @@ class ChartPanel : public QWidget {
   // Replaces the points of one of this chart's series and refits the axes.
   void setPoints(QXYSeries* series, const QList<QPointF>& points);
   void setPoints(QXYSeries* series, const std::vector<morvane::ChartPoint>& points);
+  // Draws `whole` as separate polylines: the first in the series itself, each
+  // further one in a part drawn with its pen on its axes, shown and hidden with
+  // it, without a legend entry of its own.
+  void setPieces(QLineSeries* whole, const QList<QList<QPointF>>& pieces);
   // Empties every series and drops its per-point colours.
   void clearSeries();
   QList<QLineSeries*> series() const { return series_; }
@@ -73,6 +77,7 @@ class ChartPanel : public QWidget {
   morvane::AxisScale scaleOf(QValueAxis* axis, const Limits& limits) const;
 
   void addLegendBox(QXYSeries* series);
+  QLineSeries* part(QLineSeries* whole, qsizetype k);
   QList<QXYSeries*> allSeries() const;
 
   QChart* chart_;
@@ -81,6 +86,7 @@ class ChartPanel : public QWidget {
   QHBoxLayout* legendLayout_;
   QList<QLineSeries*> series_;
   QList<QScatterSeries*> pointSeries_;
+  QHash<QLineSeries*, QList<QLineSeries*>> parts_;  // of each series drawn in pieces
   QHash<QAbstractSeries*, QCheckBox*> legendBoxes_;
   QHash<QValueAxis*, Limits> limits_;
 };
