@@ -1,6 +1,7 @@
 #include "app/chart_panel.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPixmap>
@@ -88,6 +89,23 @@ ChartPanel::ChartPanel(const QString& objectName, const QString& title, QWidget*
   layout->setSpacing(2);
   layout->addWidget(view_, 1);
   layout->addWidget(legend_);
+  // Queued: the chart is in the middle of its layout when it announces the plot area.
+  connect(chart_, &QChart::plotAreaChanged, this, &ChartPanel::makeRoomForTitles, Qt::QueuedConnection);
+}
+
+// A title along a vertical axis that is longer than the plot is high would be
+// cut short: the chart keeps a height at which every such title fits whole.
+void ChartPanel::makeRoomForTitles() {
+  const QRectF plotArea = chart_->plotArea();
+  double needed = 0;
+  for (QAbstractAxis* axis : chart_->axes(Qt::Vertical)) {
+    if (!axis->isVisible() || !axis->isTitleVisible()) continue;
+    const QFontMetricsF metrics(axis->titleFont());
+    needed = std::max(needed, metrics.horizontalAdvance(axis->titleText()) + 2 * metrics.height());
+  }
+  if (plotArea.height() <= 0 || plotArea.height() >= needed) return;  // not laid out, or room enough
+  const double around = chart_->size().height() - plotArea.height();  // titles, labels, margins
+  view_->setMinimumHeight(std::max(view_->minimumHeight(), static_cast<int>(std::ceil(needed + around))));
 }
 
 QValueAxis* ChartPanel::addAxis(Qt::Alignment side, const QString& title) {

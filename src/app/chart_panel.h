@@ -77,6 +77,7 @@ class ChartPanel : public QWidget {
   morvane::AxisScale scaleOf(QValueAxis* axis, const Limits& limits) const;
 
   void addLegendBox(QXYSeries* series);
+  void makeRoomForTitles();
   QLineSeries* part(QLineSeries* whole, qsizetype k);
   QList<QXYSeries*> allSeries() const;
 

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -209,6 +210,7 @@ TEST_F(GAFormTest, ASeededRunReportsAndInstallsWhatTheCoreRunDoes) {
   EXPECT_FALSE(enabled("AbortButton"));
 }
 
+// Round ticks and whole axis titles.
 TEST_F(GAFormTest, ChartsOfARun) {
   smallRun();
   click("DoGA");
@@ -219,6 +221,12 @@ TEST_F(GAFormTest, ChartsOfARun) {
   ExpectRoundTicks(*AxisAt(*progress, Qt::AlignLeft));
   ExpectRoundTicks(*AxisAt(*progress, Qt::AlignRight), 2);  // whole generations, 0 to 2
   ExpectRoundTicks(*AxisAt(*progress, Qt::AlignBottom), 3);
+  QTest::qWait(50);  // the window lays itself out again
+  QStringList texts;
+  for (QGraphicsItem* item : progress->chart()->scene()->items())
+    if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) texts << text->toPlainText();
+  EXPECT_TRUE(texts.contains("Ojbective Function Value")) << texts.join('|').toStdString();
+  EXPECT_TRUE(texts.contains("Generations w/out change"));
 }
 
 TEST_F(GAFormTest, StopEndsTheRunAfterTheCurrentGeneration) {
