@@ -187,14 +187,18 @@ void TGAForm::closeEvent(QCloseEvent* event) {
   showMainWindow();
 }
 
-void TGAForm::runStarted() { charts_->clear(); }
+// A run begins: its charts, the tradeoff chart included, show this run only.
+void TGAForm::runStarted() {
+  charts_->clear();
+  if (app_.multiObjectiveForm) app_.multiObjectiveForm->clear();
+}
 
 void TGAForm::generationPlotted(const morvane::GenerationPlot& plot) { charts_->plot(plot); }
 
-// Only a two-objective run redraws the tradeoff chart every generation; in a
-// one-objective run the carried-over points would pile up without end.
+// In a one-objective run too; there the points gather over the run, since
+// only ShowMOGraph empties the series.
 void TGAForm::carryOverPlotted(double x, double y) {
-  if (app_.multiObjectiveForm && settings_.twoObjectives()) app_.multiObjectiveForm->addCarryOver(x, y);
+  if (app_.multiObjectiveForm) app_.multiObjectiveForm->addCarryOver(x, y);
 }
 
 void TGAForm::tradeoffShown(const morvane::TradeoffChart& chart) {

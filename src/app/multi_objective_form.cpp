@@ -135,6 +135,8 @@ void TMultiObjectiveForm::addCarryOver(double x, double y) {
   fitAxes();
 }
 
+void TMultiObjectiveForm::clear() { MultiObjectiveChart->clearSeries(); }
+
 void TMultiObjectiveForm::fitAxes() {
   QList<QPointF> all;
   for (QScatterSeries* series : series_) all.append(series->points());

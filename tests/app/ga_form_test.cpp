@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QtCharts/QScatterSeries>
 #include <algorithm>
 #include <utility>
 
@@ -210,7 +211,8 @@ TEST_F(GAFormTest, ASeededRunReportsAndInstallsWhatTheCoreRunDoes) {
   EXPECT_FALSE(enabled("AbortButton"));
 }
 
-// Round ticks and whole axis titles.
+// Round ticks, whole axis titles; the carried-over plans reach the tradeoff
+// chart in a one-objective run too.
 TEST_F(GAFormTest, ChartsOfARun) {
   smallRun();
   click("DoGA");
@@ -227,6 +229,12 @@ TEST_F(GAFormTest, ChartsOfARun) {
     if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) texts << text->toPlainText();
   EXPECT_TRUE(texts.contains("Ojbective Function Value")) << texts.join('|').toStdString();
   EXPECT_TRUE(texts.contains("Generations w/out change"));
+  const QScatterSeries* carried = tradeoff->MultiObjectiveChart->pointSeries()[1];
+  ASSERT_EQ(carried->count(), 2);  // one per generation, at (its value, 0), in red
+  for (int k = 0; k < 2; ++k) {
+    EXPECT_EQ(carried->at(k).y(), 0);
+    EXPECT_EQ(carried->pointConfiguration(k).value(QXYSeries::PointConfiguration::Color), QColor(Qt::red));
+  }
 }
 
 TEST_F(GAFormTest, StopEndsTheRunAfterTheCurrentGeneration) {
