@@ -76,6 +76,7 @@ TEST_F(TradeoffTest, FivePointSeriesWithALegendBoxEach) {
   for (int k : {0, 1, 2}) EXPECT_EQ(series(k)->markerShape(), QScatterSeries::MarkerShapeRectangle);
   const QImage triangle = series(4)->lightMarker();
   ASSERT_FALSE(triangle.isNull());
+  EXPECT_EQ(triangle.size(), QSize(5, 5));
   EXPECT_EQ(triangle.pixelColor(0, triangle.height() - 1).alpha(), 0);  // pointing down
   EXPECT_NE(triangle.pixelColor(triangle.width() / 2, triangle.height() - 2).alpha(), 0);
   QCheckBox* legend = chart()->legendBox(series(0));
