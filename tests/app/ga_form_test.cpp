@@ -158,19 +158,25 @@ TEST_F(GAFormTest, ResetRestoresTheResetValues) {
   EXPECT_EQ(ga->settings().FirstObjectiveIndex, 0);
 }
 
+// The second objective offers the four improvement options together, or none,
+// whatever their check marks.
 TEST_F(GAFormTest, TheSameObjectiveTwiceResetsTheSecondToNone) {
   ui.allowMessages();
+  const char* const improvements[] = {"ImproveBestCheckBox", "ImproveCarryOverCheckBox", "ImproveLastBox",
+                                      "AllowPart2FullBox"};
+  check("ImproveLastBox");  // off: no improvement, so neither carry over nor swapping is offered
+  EXPECT_FALSE(enabled("ImproveCarryOverCheckBox") || enabled("AllowPart2FullBox"));
   choose("SecondObjective", 1);
   EXPECT_TRUE(tradeoff->isVisible());
   EXPECT_EQ(ga->settings().SecondObjectiveIndex, 1);
-  for (const char* box : {"ImproveBestCheckBox", "ImproveLastBox", "AllowPart2FullBox"})
-    EXPECT_FALSE(enabled(box)) << box;
+  for (const char* box : improvements) EXPECT_FALSE(enabled(box)) << box;
   EXPECT_TRUE(ui.messages.empty());
   choose("FirstObjective", 1);
   EXPECT_EQ(ui.messages, std::vector<std::string>{kObjectiveClashMessage});
   EXPECT_EQ(gaChild<RadioGroup>("SecondObjective")->itemIndex(), 3);
   EXPECT_EQ(ga->settings().SecondObjectiveIndex, 3);
-  EXPECT_TRUE(enabled("ImproveBestCheckBox"));
+  for (const char* box : improvements) EXPECT_TRUE(enabled(box)) << box;
+  EXPECT_FALSE(gaChild<QCheckBox>("ImproveBestCheckBox")->isChecked() || gaChild<QCheckBox>("ImproveLastBox")->isChecked());
   choose("SecondObjective", 1);
   EXPECT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(gaChild<RadioGroup>("SecondObjective")->itemIndex(), 3);
