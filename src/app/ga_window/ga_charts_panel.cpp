@@ -18,25 +18,24 @@ constexpr double kHeadShare = 0.006;  // of the axis span, each side of an arrow
 constexpr double kGAChartTop = 1.25;
 constexpr int kArrowWidth = 2;
 constexpr int kLineWidth = 2;
+const QColor kGreen(0, 128, 0);
 
-// The limits the run computed, a tick at every step of their rounding.
-void SetLimits(ChartPanel& chart, QValueAxis* axis, const morvane::AxisLimits& limits) {
-  chart.setAxisSteps(axis, limits.minimum, limits.maximum,
-                     morvane::NiceStep(limits.maximum - limits.minimum));
+// The limits the run computed, with four to eight labels between them where
+// ticks no closer than minStep allow.
+void SetLimits(ChartPanel& chart, QValueAxis* axis, const morvane::AxisLimits& limits, double minStep = 0) {
+  using morvane::AxisEnd;
+  chart.setAxisScale(axis, morvane::FitAxis(limits.minimum, limits.maximum, AxisEnd::Exact, AxisEnd::Exact, minStep));
 }
 
 }  // namespace
 
-QList<QPointF> ArrowPath(std::vector<double> xs, double headWidth) {
-  std::sort(xs.begin(), xs.end());
-  QList<QPointF> path;
-  path.reserve(static_cast<qsizetype>(xs.size()) * 7);
+QList<QList<QPointF>> Arrows(const std::vector<double>& xs, double headWidth) {
+  QList<QList<QPointF>> arrows;
   const double shoulder = kArrowTop - kHeadHeight;
   for (const double x : xs)
-    path << QPointF(x, 0) << QPointF(x, kArrowTop) << QPointF(x - headWidth, shoulder)
-         << QPointF(x, kArrowTop) << QPointF(x + headWidth, shoulder) << QPointF(x, kArrowTop)
-         << QPointF(x, 0);
-  return path;
+    arrows.append({QPointF(x, 0), QPointF(x, kArrowTop), QPointF(x - headWidth, shoulder),
+                   QPointF(x, kArrowTop), QPointF(x + headWidth, shoulder)});
+  return arrows;
 }
 
 GAChartsPanel::GAChartsPanel(morvane::UserInterface& ui, QWidget* parent)
@@ -82,7 +81,7 @@ void GAChartsPanel::buildGAChart() {
   height->setVisible(false);
   GAChart->setAxisLimits(height, 0, kGAChartTop);
   carryover_ = GAChart->addSeries("Carryover", Qt::red, kArrowWidth, objectiveAxis_, height);
-  import_ = GAChart->addSeries("Import", Qt::green, kArrowWidth, objectiveAxis_, height);
+  import_ = GAChart->addSeries("Import", kGreen, kArrowWidth, objectiveAxis_, height);
   crossover_ = GAChart->addSeries("Crossover", Qt::blue, kArrowWidth, objectiveAxis_, height);
 }
 
@@ -106,16 +105,14 @@ void GAChartsPanel::clear() {
 void GAChartsPanel::plot(const morvane::GenerationPlot& plot) {
   const double span = plot.bottom.maximum - plot.bottom.minimum;
   SetLimits(*GAChart, objectiveAxis_, plot.bottom);
-  GAChart->setPoints(carryover_, ArrowPath(plot.carryover, span * kHeadShare));
-  GAChart->setPoints(import_, ArrowPath(plot.import, span * kHeadShare));
-  GAChart->setPoints(crossover_, ArrowPath(plot.crossover, span * kHeadShare));
+  GAChart->setPieces(carryover_, Arrows(plot.carryover, span * kHeadShare));
+  GAChart->setPieces(import_, Arrows(plot.import, span * kHeadShare));
+  GAChart->setPieces(crossover_, Arrows(plot.crossover, span * kHeadShare));
   objectiveValue_->append(plot.generation, plot.best);
   noChange_->append(plot.generation, plot.noChange);
   SetLimits(*ProgressChart, progressLeft_, plot.left);
-  SetLimits(*ProgressChart, progressRight_, plot.right);
-  // Generations 0 to the current one, about 2 to 20 ticks.
-  const double generations = std::max(1, plot.generation);
-  ProgressChart->setAxisSteps(generation_, 0, generations, std::max(1.0, morvane::NiceStep(generations / 2)));
+  SetLimits(*ProgressChart, progressRight_, plot.right, 1);  // whole generations
+  SetLimits(*ProgressChart, generation_, {0, std::max(1.0, double(plot.generation))}, 1);
 }
 
 QList<QPushButton*> GAChartsPanel::buttons() const { return buttons_; }

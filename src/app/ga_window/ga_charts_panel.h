@@ -18,10 +18,9 @@ class QLineSeries;
 class QPushButton;
 class QValueAxis;
 
-// One polyline for a series of upward arrows from (x, 0) to (x, 1), left to
-// right; each arrow has a head `headWidth` wide on either side and 0.1 high.
-// The line runs along y = 0 from one arrow's foot to the next, on the axis.
-QList<QPointF> ArrowPath(std::vector<double> xs, double headWidth);
+// Upward arrows from (x, 0) to (x, 1), one polyline each: the shaft, then a
+// head `headWidth` wide on either side and 0.1 high.
+QList<QList<QPointF>> Arrows(const std::vector<double>& xs, double headWidth);
 
 class GAChartsPanel : public QWidget {
   Q_OBJECT

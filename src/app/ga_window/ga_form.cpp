@@ -182,14 +182,18 @@ void TGAForm::closeEvent(QCloseEvent* event) {
   emit mainWindowWanted();
 }
 
-void TGAForm::runStarted() { charts_->clear(); }
+// A run begins: its charts, the tradeoff chart included, show this run only.
+void TGAForm::runStarted() {
+  charts_->clear();
+  emit runStarting();
+}
 
 void TGAForm::generationPlotted(const morvane::GenerationPlot& plot) { charts_->plot(plot); }
 
-// Only a two-objective run redraws the tradeoff chart every generation; in a
-// one-objective run the carried-over points would pile up without end.
+// In a one-objective run too; there the points gather over the run, since
+// only ShowMOGraph empties the series.
 void TGAForm::carryOverPlotted(double x, double y) {
-  if (settings_.twoObjectives()) emit carryOverDrawn(x, y);
+  emit carryOverDrawn(x, y);
 }
 
 void TGAForm::tradeoffShown(const morvane::TradeoffChart& chart) {

@@ -63,6 +63,7 @@ class TGAForm : public QWidget, public morvane::GAObserver {
   // The run's points for the tradeoff chart.
   void carryOverDrawn(double x, double y);
   void tradeoffDrawn(const morvane::TradeoffChart& chart);
+  void runStarting();  // the charts of the run before are emptied
 
  protected:
   void showEvent(QShowEvent* event) override;

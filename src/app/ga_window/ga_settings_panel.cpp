@@ -32,7 +32,7 @@ GASettingsPanel::GASettingsPanel(MorvaneApp& app, morvane::GASettings& settings,
   layout->addWidget(buildObjectives());
   FormShow();
   showChecks();
-  showEnabling();
+  ImproveCarryOverCheckBox->setEnabled(false);  // until "Improve Best?" is checked
 }
 
 // The numeric boxes, each checked by the core's handler of its setting, and
@@ -106,11 +106,12 @@ QWidget* GASettingsPanel::buildChecks() {
   connect(ImproveBestCheckBox, &QCheckBox::clicked, this, [this](bool checked) {
     morvane::SetImproveBest(settings_, checked);  // ImproveBestCheckBoxClick
     showChecks();
-    showEnabling();
+    ImproveCarryOverCheckBox->setEnabled(checked);
+    showSwapRule();
   });
   connect(ImproveLastBox, &QCheckBox::clicked, this, [this](bool checked) {
     settings_.ImproveLast = checked;  // ImproveLastBoxClick
-    showEnabling();
+    showSwapRule();
   });
   connect(ImproveCarryOverCheckBox, &QCheckBox::clicked, this,
           [this](bool checked) { settings_.ImproveCarryOver = checked; });
@@ -162,7 +163,7 @@ void GASettingsPanel::ResetButtonClick() {
   FirstObjective->setItemIndex(0);
   SecondObjective->setItemIndex(morvane::kObjectiveNone);
   StartingInterval->setCurrentIndex(0);
-  showEnabling();
+  offerImprovements();  // as SecondObjectiveClick does for "None"
 }
 
 void GASettingsPanel::setRunning(bool running) {
@@ -198,14 +199,18 @@ void GASettingsPanel::showChecks() {
   AllowPart2FullBox->setChecked(settings_.AllowSwap);
 }
 
-// The improvement options are offered with one objective only; "Improve Carry
-// Over?" with "Improve Best?", swapping with either improvement.
-void GASettingsPanel::showEnabling() {
+// Clicks on "Improve Best?" and "Improve Last Solution?": swapping is offered
+// with either improvement.
+void GASettingsPanel::showSwapRule() {
+  AllowPart2FullBox->setEnabled(morvane::AllowSwapEnabled(settings_));
+}
+
+// A choice of the second objective offers the four improvement options
+// together exactly when it is "None"; their check marks stay.
+void GASettingsPanel::offerImprovements() {
   const bool offered = morvane::ImprovementOptionsEnabled(settings_);
-  ImproveBestCheckBox->setEnabled(offered);
-  ImproveLastBox->setEnabled(offered);
-  ImproveCarryOverCheckBox->setEnabled(offered && settings_.ImproveBest);
-  AllowPart2FullBox->setEnabled(offered && morvane::AllowSwapEnabled(settings_));
+  for (QCheckBox* box : {ImproveBestCheckBox, ImproveCarryOverCheckBox, ImproveLastBox, AllowPart2FullBox})
+    box->setEnabled(offered);
 }
 
 void GASettingsPanel::FirstObjectiveClick(int item) {
@@ -218,7 +223,7 @@ void GASettingsPanel::SecondObjectiveClick(int item) {
   if (morvane::ChooseSecondObjective(settings_, item)) clashMessage();
   SecondObjective->setItemIndex(settings_.SecondObjectiveIndex);
   if (settings_.twoObjectives()) emit secondObjectiveChosen();
-  showEnabling();
+  offerImprovements();
 }
 
 void GASettingsPanel::clashMessage() {

@@ -69,7 +69,8 @@ class GASettingsPanel : public QWidget {
   QWidget* buildObjectives();
   void InitPopEditExit(const std::string& text);
   void showChecks();
-  void showEnabling();
+  void showSwapRule();
+  void offerImprovements();
   void FirstObjectiveClick(int item);
   void SecondObjectiveClick(int item);
   void clashMessage();

@@ -23,11 +23,6 @@ std::optional<double> FixedMax(std::int32_t max) {
   return max;
 }
 
-void MarkRight(QValueAxis* axis) {
-  axis->setGridLineVisible(true);
-  axis->setGridLineColor(Qt::red);
-}
-
 }  // namespace
 
 OutputCharts::OutputCharts(MorvaneApp& app, QWidget* parent)
@@ -47,7 +42,6 @@ OutputCharts::OutputCharts(MorvaneApp& app, QWidget* parent)
   pWait_ = build(OutputChart2, "Arrival Rate, Number in System", "Prob(Wait)", "SS P(Wait)",
                  "Time Dep. P(Wait)");
   OutputChart2->setAxisLimits(pWait_.bottom, 0, morvane::kMinutesPerDay);
-  pWait_.bottom->setTickCount(7);  // every 4 hours
   OutputChart2->hide();
 
   WhatToPlotGroup->setToolTip("Toggle between the Number in the system plot and the P(wait) plot");
@@ -75,11 +69,10 @@ OutputCharts::Lines OutputCharts::build(ChartPanel* chart, const QString& leftTi
                                         const QString& rightTitle, const QString& measure,
                                         const QString& timeDependent) {
   Lines lines;
-  lines.bottom = chart->addAxis(Qt::AlignBottom, "Time in Minutes");
+  lines.bottom = chart->addDayAxis();
   QValueAxis* bottom = lines.bottom;
   lines.left = chart->addAxis(Qt::AlignLeft, leftTitle);
   lines.right = chart->addAxis(Qt::AlignRight, rightTitle);
-  MarkRight(lines.right);
   chart->setAxisLimits(lines.left, 0, std::nullopt);
   chart->setAxisLimits(lines.right, 0, std::nullopt);
   lines.arrivals = chart->addSeries("Arrivals", kDarkBlue, kWidth, bottom, lines.left);

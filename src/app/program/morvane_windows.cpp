@@ -27,6 +27,7 @@ void MorvaneWindows::connectMainWindow() {
 // reach the staffing grid and the main window.
 void MorvaneWindows::connectGAWindow() {
   QObject::connect(&ga, &TGAForm::tradeoffWanted, &tradeoff, &QWidget::show);
+  QObject::connect(&ga, &TGAForm::runStarting, &tradeoff, &TMultiObjectiveForm::clear);
   QObject::connect(&ga, &TGAForm::carryOverDrawn, &tradeoff, &TMultiObjectiveForm::addCarryOver);
   QObject::connect(&ga, &TGAForm::tradeoffDrawn, &tradeoff, &TMultiObjectiveForm::ShowMOGraph);
   QObject::connect(&ga, &TGAForm::planInstalled, &staffing, &TTimeChecksForm::showStartTimes);

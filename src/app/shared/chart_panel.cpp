@@ -1,6 +1,7 @@
 #include "shared/chart_panel.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPixmap>
@@ -8,9 +9,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/model.h"
+
 namespace {
 
 const char* const kStairsProperty = "stairs";
+constexpr double kMinutesPerTick = 240;  // four hours
 
 QIcon ColourIcon(const QColor& colour) {
   QPixmap pixmap(16, 6);
@@ -33,6 +37,28 @@ std::optional<std::pair<double, double>> DataRange(const QList<QXYSeries*>& all,
     }
   }
   return range;
+}
+
+// Labels with as many decimals as the step needs, so no two read alike.
+QString LabelFormat(double step) {
+  int decimals = 0;
+  while (decimals < 10 && std::fabs(step - std::round(step)) > 1e-9 * std::max(1.0, step)) {
+    step *= 10;
+    ++decimals;
+  }
+  return QString("%.%1f").arg(decimals);
+}
+
+// The chart lays out the ticks after every change: a coarser step goes in
+// before the range and a finer one after it, so that no layout in between
+// counts more ticks than the old axis or the new one.
+void ApplyScale(QValueAxis* axis, const morvane::AxisScale& scale) {
+  if (scale.step > axis->tickInterval()) axis->setTickInterval(scale.step);  // 0 before the first
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setRange(scale.minimum, scale.maximum);
+  axis->setTickInterval(scale.step);
+  axis->setTickAnchor(scale.firstTick());
+  axis->setLabelFormat(LabelFormat(scale.step));
 }
 
 }  // namespace
@@ -63,30 +89,53 @@ ChartPanel::ChartPanel(const QString& objectName, const QString& title, QWidget*
   layout->setSpacing(2);
   layout->addWidget(view_, 1);
   layout->addWidget(legend_);
+  // Queued: the chart is in the middle of its layout when it announces the plot area.
+  connect(chart_, &QChart::plotAreaChanged, this, &ChartPanel::makeRoomForTitles, Qt::QueuedConnection);
+}
+
+// A title along a vertical axis that is longer than the plot is high would be
+// cut short: the chart keeps a height at which every such title fits whole.
+void ChartPanel::makeRoomForTitles() {
+  const QRectF plotArea = chart_->plotArea();
+  double needed = 0;
+  for (QAbstractAxis* axis : chart_->axes(Qt::Vertical)) {
+    if (!axis->isVisible() || !axis->isTitleVisible()) continue;
+    const QFontMetricsF metrics(axis->titleFont());
+    needed = std::max(needed, metrics.horizontalAdvance(axis->titleText()) + 2 * metrics.height());
+  }
+  if (plotArea.height() <= 0 || plotArea.height() >= needed) return;  // not laid out, or room enough
+  const double around = chart_->size().height() - plotArea.height();  // titles, labels, margins
+  view_->setMinimumHeight(std::max(view_->minimumHeight(), static_cast<int>(std::ceil(needed + around))));
 }
 
 QValueAxis* ChartPanel::addAxis(Qt::Alignment side, const QString& title) {
   auto* axis = new QValueAxis;
   axis->setTitleText(title);
   chart_->addAxis(axis, side);
-  axis->setLabelFormat("%g");
+  if (side == Qt::AlignRight) axis->setGridLineVisible(false);
   limits_.insert(axis, Limits{});
+  refitAxes();
+  return axis;
+}
+
+QValueAxis* ChartPanel::addDayAxis() {
+  QValueAxis* axis = addAxis(Qt::AlignBottom, "Time in Minutes");
+  limits_[axis] = Limits{std::nullopt, std::nullopt, kMinutesPerTick, 0, morvane::kMinutesPerDay};
+  refitAxes();
   return axis;
 }
 
 void ChartPanel::setAxisLimits(QValueAxis* axis, std::optional<double> min,
                                std::optional<double> max) {
-  limits_[axis] = Limits{min, max};
+  Limits& limits = limits_[axis];
+  limits.min = min;
+  limits.max = max;
   refitAxes();
 }
 
-void ChartPanel::setAxisSteps(QValueAxis* axis, double min, double max, double step) {
-  setAxisLimits(axis, min, max);
-  axis->setTickType(QValueAxis::TicksDynamic);
-  axis->setTickAnchor(min);
-  axis->setTickInterval(step);
-  const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
-  axis->setLabelFormat(QString("%.%1f").arg(decimals));
+void ChartPanel::setAxisScale(QValueAxis* axis, const morvane::AxisScale& scale) {
+  limits_[axis] = Limits{scale.minimum, scale.maximum, scale.step};
+  refitAxes();
 }
 
 QLineSeries* ChartPanel::addSeries(const QString& title, const QColor& color, int width,
@@ -117,6 +166,8 @@ QScatterSeries* ChartPanel::addPointSeries(QScatterSeries* series, QValueAxis* x
 QList<QXYSeries*> ChartPanel::allSeries() const {
   QList<QXYSeries*> all(series_.cbegin(), series_.cend());
   for (QScatterSeries* series : pointSeries_) all.append(series);
+  for (const QList<QLineSeries*>& parts : parts_)
+    for (QLineSeries* series : parts) all.append(series);
   return all;
 }
 
@@ -139,6 +190,31 @@ void ChartPanel::addLegendBox(QXYSeries* series) {
 
 void ChartPanel::setPoints(QXYSeries* series, const QList<QPointF>& points) {
   series->replace(IsStairs(series) ? StairsPoints(points) : points);
+  refitAxes();
+}
+
+// Part k (from 1) of `whole`, made when first needed.
+QLineSeries* ChartPanel::part(QLineSeries* whole, qsizetype k) {
+  QList<QLineSeries*>& parts = parts_[whole];
+  while (parts.size() < k) {
+    auto* piece = new QLineSeries;
+    piece->setName(whole->name());
+    chart_->addSeries(piece);
+    for (QAbstractAxis* axis : whole->attachedAxes()) piece->attachAxis(axis);
+    piece->setPen(whole->pen());
+    piece->setVisible(whole->isVisible());
+    connect(whole, &QAbstractSeries::visibleChanged, piece,
+            [whole, piece] { piece->setVisible(whole->isVisible()); });
+    parts.append(piece);
+  }
+  return parts[k - 1];
+}
+
+void ChartPanel::setPieces(QLineSeries* whole, const QList<QList<QPointF>>& pieces) {
+  whole->replace(pieces.value(0));
+  for (qsizetype k = 1; k < pieces.size(); ++k) part(whole, k)->replace(pieces[k]);
+  const QList<QLineSeries*> parts = parts_.value(whole);
+  for (qsizetype k = std::max<qsizetype>(pieces.size(), 1); k <= parts.size(); ++k) parts[k - 1]->clear();
   refitAxes();
 }
 
@@ -166,18 +242,21 @@ QLineSeries* ChartPanel::seriesNamed(const QString& title) const {
 
 void ChartPanel::setLegendVisible(bool visible) { legend_->setVisible(visible); }
 
+morvane::AxisScale ChartPanel::scaleOf(QValueAxis* axis, const Limits& limits) const {
+  using morvane::AxisEnd;
+  const auto data = DataRange(allSeries(), axis);
+  const double low = limits.min.value_or(data ? data->first : limits.idleMin);
+  const double high = limits.max.value_or(data ? data->second : limits.idleMax);
+  const bool roomy = data && axis->orientation() == Qt::Vertical;
+  const auto end = [roomy](const std::optional<double>& fixed) {
+    return roomy && !fixed ? AxisEnd::Outward : AxisEnd::Exact;
+  };
+  morvane::AxisScale scale = morvane::FitAxis(low, high, end(limits.min), end(limits.max));
+  if (limits.step > 0) scale.step = limits.step;
+  return scale;
+}
+
 void ChartPanel::refitAxes() {
-  for (auto it = limits_.cbegin(); it != limits_.cend(); ++it) {
-    QValueAxis* axis = it.key();
-    const Limits& fixed = it.value();
-    const auto data = DataRange(allSeries(), axis);
-    double low = fixed.min.value_or(data ? data->first : 0.0);
-    double high = fixed.max.value_or(data ? data->second : 1.0);
-    if (high <= low) high = low + 1;
-    axis->setRange(low, high);
-    if (fixed.min && fixed.max) continue;
-    axis->applyNiceNumbers();
-    if (fixed.min) axis->setMin(*fixed.min);
-    if (fixed.max) axis->setMax(*fixed.max);
-  }
+  for (auto it = limits_.cbegin(); it != limits_.cend(); ++it)
+    ApplyScale(it.key(), scaleOf(it.key(), it.value()));
 }

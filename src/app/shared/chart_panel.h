@@ -1,7 +1,8 @@
 // One chart with its legend underneath: the chart-view boilerplate every
 // window shares. The legend has a check box per series that hides and shows
-// it; axes are automatic unless given fixed limits; stairs series draw each
-// value flat up to the next point.
+// it; axes are automatic unless given fixed limits, and their ticks fall on
+// round numbers, four to eight labels; stairs series draw each value flat up
+// to the next point.
 #pragma once
 
 #include <QHash>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "base/chart_point.h"
+#include "report/axis_scale.h"
 
 class QCheckBox;
 class QHBoxLayout;
@@ -31,12 +33,17 @@ class ChartPanel : public QWidget {
   QChart* chart() const { return chart_; }
   QChartView* view() const { return view_; }
 
+  // A right axis draws no grid lines of its own: they would cross the left axis's.
   QValueAxis* addAxis(Qt::Alignment side, const QString& title);
-  // Fixed limits of an axis; std::nullopt makes that end automatic (fitted to the data).
+  // The bottom axis "Time in Minutes" over the day, a tick every four hours;
+  // automatic, it spans the whole day while no series has points.
+  QValueAxis* addDayAxis();
+  // Fixed limits of an axis; std::nullopt makes that end automatic: a
+  // horizontal axis runs over the data, a vertical one leaves a little room
+  // past it up to the next tick.
   void setAxisLimits(QValueAxis* axis, std::optional<double> min, std::optional<double> max);
-  // Fixed limits with a tick every `step` (a power of ten) from the minimum,
-  // labelled with as many decimals as the step needs, so no two labels read alike.
-  void setAxisSteps(QValueAxis* axis, double min, double max, double step);
+  // Fixed limits and ticks, as the caller scaled them.
+  void setAxisScale(QValueAxis* axis, const morvane::AxisScale& scale);
 
   QLineSeries* addSeries(const QString& title, const QColor& color, int width, QValueAxis* x,
                          QValueAxis* y, bool stairs = false);
@@ -46,6 +53,10 @@ class ChartPanel : public QWidget {
   // Replaces the points of one of this chart's series and refits the axes.
   void setPoints(QXYSeries* series, const QList<QPointF>& points);
   void setPoints(QXYSeries* series, const std::vector<morvane::ChartPoint>& points);
+  // Draws `whole` as separate polylines: the first in the series itself, each
+  // further one in a part drawn with its pen on its axes, shown and hidden with
+  // it, without a legend entry of its own.
+  void setPieces(QLineSeries* whole, const QList<QList<QPointF>>& pieces);
   // Empties every series and drops its per-point colours.
   void clearSeries();
   QList<QLineSeries*> series() const { return series_; }
@@ -60,9 +71,14 @@ class ChartPanel : public QWidget {
  private:
   struct Limits {
     std::optional<double> min, max;
+    double step = 0;                  // of the ticks; 0: whatever gives four to eight labels
+    double idleMin = 0, idleMax = 1;  // the automatic ends while no series has points
   };
+  morvane::AxisScale scaleOf(QValueAxis* axis, const Limits& limits) const;
 
   void addLegendBox(QXYSeries* series);
+  void makeRoomForTitles();
+  QLineSeries* part(QLineSeries* whole, qsizetype k);
   QList<QXYSeries*> allSeries() const;
 
   QChart* chart_;
@@ -71,6 +87,7 @@ class ChartPanel : public QWidget {
   QHBoxLayout* legendLayout_;
   QList<QLineSeries*> series_;
   QList<QScatterSeries*> pointSeries_;
+  QHash<QLineSeries*, QList<QLineSeries*>> parts_;  // of each series drawn in pieces
   QHash<QAbstractSeries*, QCheckBox*> legendBoxes_;
   QHash<QValueAxis*, Limits> limits_;
 };

@@ -30,11 +30,10 @@ DutyTemplatePage::DutyTemplatePage(const Texts& texts, QWidget* parent)
   auto* chart = new ChartPanel(texts.chartName, texts.chartTitle);
   chart->setToolTip(texts.chartHint);
   chart->setLegendVisible(false);
-  QValueAxis* minutes = chart->addAxis(Qt::AlignBottom, QStringLiteral("Time in Minutes"));
+  QValueAxis* minutes = chart->addDayAxis();
   QValueAxis* onDuty = chart->addAxis(Qt::AlignLeft, QString());
   chart->setAxisLimits(minutes, 0.0, 1440.0);
-  chart->setAxisLimits(onDuty, 0.0, 1.1);
-  minutes->setTickCount(7);  // every 4 hours
+  chart->setAxisLimits(onDuty, 0.0, 1.1);  // a tick at 0.2 steps: the on-duty level 1 among them
   schedule_ = chart->addSeries(QStringLiteral("Shift Schedule"), Qt::black, 2, minutes, onDuty, true);
   chart_ = chart;
 

@@ -57,11 +57,10 @@ StartTimesTab::StartTimesTab(QWidget* parent)
 QWidget* StartTimesTab::makeChart() {
   chart_ = new ChartPanel(QStringLiteral("Chart1"), QStringLiteral("Mean Arrivals vs. Service Capacity"));
   chart_->setToolTip(QStringLiteral("Displays Arrival Rate and Service Capacity over time"));
-  QValueAxis* minutes = chart_->addAxis(Qt::AlignBottom, QStringLiteral("Time in Minutes"));
+  QValueAxis* minutes = chart_->addDayAxis();
   QValueAxis* rate = chart_->addAxis(Qt::AlignLeft, QStringLiteral("Rate"));
   chart_->setAxisLimits(minutes, 0.0, 1440.0);
   chart_->setAxisLimits(rate, 0.0, std::nullopt);
-  minutes->setTickCount(7);  // every 4 hours
   meanArrivals_ = chart_->addSeries(QStringLiteral("Mean Arrivals"), Qt::blue, 2, minutes, rate);
   serviceCapacity_ =
       chart_->addSeries(QStringLiteral("Service Capacity"), Qt::black, 2, minutes, rate, true);

@@ -14,13 +14,13 @@
 #include "shared/chart_saving.h"
 #include "shared/file_choice_dialog.h"
 #include "tradeoff_window/tradeoff_series.h"
-#include "optimiser/ga_charts.h"
+#include "report/axis_scale.h"
 #include "optimiser/plan_install.h"
 
 namespace {
 
 const QColor kSilver(192, 192, 192);
-constexpr double kMargin = 0.05;  // of the data's span, around the points
+constexpr double kMargin = 0.05;  // of a lone value, on either side of it
 
 QList<QPointF> Points(const std::vector<morvane::TradeoffPoint>& points) {
   QList<QPointF> all;
@@ -34,18 +34,16 @@ void Bold(QValueAxis* axis) {
   axis->setTitleFont(font);
 }
 
-// Limits a little beyond the points, rounded outward, so that no point sits on
-// the frame (where it can be neither seen whole nor clicked).
-morvane::AxisLimits Around(double low, double high) {
-  const double margin = high > low ? (high - low) * kMargin : std::max(std::abs(high) * kMargin, 1e-3);
-  return morvane::NiceAxis(low - margin, high + margin);
-}
-
-// A tick at every step of the rounding, or every half step when that gives fewer than four.
-double TickStep(const morvane::AxisLimits& limits) {
-  const double span = limits.maximum - limits.minimum;
-  const double step = morvane::NiceStep(span);
-  return span / step < 4 ? step / 2 : step;
+// Limits a little beyond the points, so that none sits on the frame (where it
+// can be neither seen whole nor clicked); values that are never negative get
+// no ticks below 0. A lone value gets room on both sides.
+morvane::AxisScale Around(double low, double high) {
+  if (!(high > low)) {
+    const double half = std::max(std::abs(low) * kMargin, 0.5);
+    low = low >= 0 ? std::max(0.0, low - half) : low - half;
+    high += half;
+  }
+  return morvane::FitAxis(low, high, morvane::AxisEnd::Outward, morvane::AxisEnd::Outward);
 }
 
 }  // namespace
@@ -134,16 +132,16 @@ void TMultiObjectiveForm::addCarryOver(double x, double y) {
   fitAxes();
 }
 
+void TMultiObjectiveForm::clear() { MultiObjectiveChart->clearSeries(); }
+
 void TMultiObjectiveForm::fitAxes() {
   QList<QPointF> all;
   for (QScatterSeries* series : series_) all.append(series->points());
   if (all.isEmpty()) return;
   const auto [left, right] = std::minmax_element(all.cbegin(), all.cend(), [](auto& a, auto& b) { return a.x() < b.x(); });
   const auto [low, high] = std::minmax_element(all.cbegin(), all.cend(), [](auto& a, auto& b) { return a.y() < b.y(); });
-  const morvane::AxisLimits x = Around(left->x(), right->x());
-  const morvane::AxisLimits y = Around(low->y(), high->y());
-  MultiObjectiveChart->setAxisSteps(bottom_, x.minimum, x.maximum, TickStep(x));
-  MultiObjectiveChart->setAxisSteps(left_, y.minimum, y.maximum, TickStep(y));
+  MultiObjectiveChart->setAxisScale(bottom_, Around(left->x(), right->x()));
+  MultiObjectiveChart->setAxisScale(left_, Around(low->y(), high->y()));
 }
 
 void TMultiObjectiveForm::MultiObjectiveChartClickSeries(QXYSeries* series, int index) {

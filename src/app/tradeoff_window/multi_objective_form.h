@@ -28,6 +28,8 @@ class TMultiObjectiveForm : public QWidget {
   void ShowMOGraph(const morvane::TradeoffChart& chart);
   // A plan the generation step carried over, in red.
   void addCarryOver(double x, double y);
+  // Empties the five series.
+  void clear();
   // A click on point `index` of `series`: the plan's figures, and on Yes it
   // becomes the current plan.
   void MultiObjectiveChartClickSeries(QXYSeries* series, int index);

@@ -13,7 +13,7 @@ const QColor kPurple(128, 0, 128);
 const QColor kGreen(0, 128, 0);
 const QColor kFuchsia(255, 0, 255);
 constexpr int kSquareSize = 9;
-constexpr int kTriangleSize = 11;
+constexpr int kTriangleSize = 5;
 
 QScatterSeries* Squares(const QString& title, const QColor& outline, const QColor& fill) {
   auto* series = new QScatterSeries;

@@ -8,10 +8,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QtCharts/QScatterSeries>
 #include <algorithm>
 #include <utility>
 
@@ -22,6 +24,7 @@
 #include "optimiser/current_plan_improvement.h"
 #include "staffing/schedule_plan.h"
 #include "app/ga_window/ga_windows.h"
+#include "support/chart_axes.h"
 
 namespace morvane::testing {
 namespace {
@@ -156,19 +159,25 @@ TEST_F(GAFormTest, ResetRestoresTheResetValues) {
   EXPECT_EQ(ga->settings().FirstObjectiveIndex, 0);
 }
 
+// The second objective offers the four improvement options together, or none,
+// whatever their check marks.
 TEST_F(GAFormTest, TheSameObjectiveTwiceResetsTheSecondToNone) {
   ui.allowMessages();
+  const char* const improvements[] = {"ImproveBestCheckBox", "ImproveCarryOverCheckBox", "ImproveLastBox",
+                                      "AllowPart2FullBox"};
+  check("ImproveLastBox");  // off: no improvement, so neither carry over nor swapping is offered
+  EXPECT_FALSE(enabled("ImproveCarryOverCheckBox") || enabled("AllowPart2FullBox"));
   choose("SecondObjective", 1);
   EXPECT_TRUE(tradeoff->isVisible());
   EXPECT_EQ(ga->settings().SecondObjectiveIndex, 1);
-  for (const char* box : {"ImproveBestCheckBox", "ImproveLastBox", "AllowPart2FullBox"})
-    EXPECT_FALSE(enabled(box)) << box;
+  for (const char* box : improvements) EXPECT_FALSE(enabled(box)) << box;
   EXPECT_TRUE(ui.messages.empty());
   choose("FirstObjective", 1);
   EXPECT_EQ(ui.messages, std::vector<std::string>{kObjectiveClashMessage});
   EXPECT_EQ(gaChild<RadioGroup>("SecondObjective")->itemIndex(), 3);
   EXPECT_EQ(ga->settings().SecondObjectiveIndex, 3);
-  EXPECT_TRUE(enabled("ImproveBestCheckBox"));
+  for (const char* box : improvements) EXPECT_TRUE(enabled(box)) << box;
+  EXPECT_FALSE(gaChild<QCheckBox>("ImproveBestCheckBox")->isChecked() || gaChild<QCheckBox>("ImproveLastBox")->isChecked());
   choose("SecondObjective", 1);
   EXPECT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(gaChild<RadioGroup>("SecondObjective")->itemIndex(), 3);
@@ -197,12 +206,42 @@ TEST_F(GAFormTest, ASeededRunReportsAndInstallsWhatTheCoreRunDoes) {
   EXPECT_TRUE(labor->text().endsWith(QString("Full/Part time = %1/%2").arg(plan.FullTimeCount).arg(plan.PartTimeCount)));
   EXPECT_TRUE(app.model.flags.InteractiveMode && app.model.flags.DrawCharts && app.model.flags.ShowWarnings);
   // One arrow per member, and a progress point per generation.
-  std::size_t tips = 0;
-  for (QLineSeries* series : gaChild<ChartPanel>("GAChart")->series()) tips += series->count() / 7;
-  EXPECT_EQ(tips, 5u);
+  std::size_t arrows = 0;
+  for (QAbstractSeries* series : gaChild<ChartPanel>("GAChart")->chart()->series()) {
+    const int points = static_cast<QLineSeries*>(series)->count();
+    EXPECT_TRUE(points == 0 || points == 5);  // never a line along y = 0 to the next arrow
+    arrows += points > 0;
+  }
+  EXPECT_EQ(arrows, 5u);
   EXPECT_EQ(gaChild<ChartPanel>("ProgressChart")->seriesNamed("Objective Value")->count(), 3);
   EXPECT_TRUE(enabled("DoGA") && enabled("CloseButton") && enabled("SaveHistoryButton"));
   EXPECT_FALSE(enabled("AbortButton"));
+}
+
+// Round ticks, whole axis titles; the carried-over plans reach the tradeoff
+// chart in a one-objective run too.
+TEST_F(GAFormTest, ChartsOfARun) {
+  smallRun();
+  click("DoGA");
+  const auto* distribution = gaChild<ChartPanel>("GAChart");
+  EXPECT_EQ(distribution->seriesNamed("Import")->pen().color(), QColor(0, 128, 0));
+  ExpectRoundTicks(*AxisAt(*distribution, Qt::AlignBottom));
+  const auto* progress = gaChild<ChartPanel>("ProgressChart");
+  ExpectRoundTicks(*AxisAt(*progress, Qt::AlignLeft));
+  ExpectRoundTicks(*AxisAt(*progress, Qt::AlignRight), 2);  // whole generations, 0 to 2
+  ExpectRoundTicks(*AxisAt(*progress, Qt::AlignBottom), 3);
+  QTest::qWait(50);  // the window lays itself out again
+  QStringList texts;
+  for (QGraphicsItem* item : progress->chart()->scene()->items())
+    if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) texts << text->toPlainText();
+  EXPECT_TRUE(texts.contains("Ojbective Function Value")) << texts.join('|').toStdString();
+  EXPECT_TRUE(texts.contains("Generations w/out change"));
+  const QScatterSeries* carried = tradeoff->MultiObjectiveChart->pointSeries()[1];
+  ASSERT_EQ(carried->count(), 2);  // one per generation, at (its value, 0), in red
+  for (int k = 0; k < 2; ++k) {
+    EXPECT_EQ(carried->at(k).y(), 0);
+    EXPECT_EQ(carried->pointConfiguration(k).value(QXYSeries::PointConfiguration::Color), QColor(Qt::red));
+  }
 }
 
 TEST_F(GAFormTest, StopEndsTheRunAfterTheCurrentGeneration) {
@@ -345,11 +384,10 @@ TEST_F(GAFormTest, APlanWithoutCapacityIsNotImproved) {
   EXPECT_EQ(ga->settings().PopulationSize, 25);
 }
 
-TEST(ArrowPath, EachArrowRisesToOneWithAHeadAndReturns) {
-  const QList<QPointF> path = ArrowPath({3, 1}, 0.5);
-  EXPECT_EQ(path, (QList<QPointF>{{1, 0}, {1, 1}, {0.5, 0.9}, {1, 1}, {1.5, 0.9}, {1, 1}, {1, 0},
-                                  {3, 0}, {3, 1}, {2.5, 0.9}, {3, 1}, {3.5, 0.9}, {3, 1}, {3, 0}}));
-  EXPECT_TRUE(ArrowPath({}, 1).isEmpty());
+TEST(Arrows, EachArrowRisesToOneWithAHead) {
+  EXPECT_EQ(Arrows({3, 1}, 0.5), (QList<QList<QPointF>>{{{3, 0}, {3, 1}, {2.5, 0.9}, {3, 1}, {3.5, 0.9}},
+                                                        {{1, 0}, {1, 1}, {0.5, 0.9}, {1, 1}, {1.5, 0.9}}}));
+  EXPECT_TRUE(Arrows({}, 1).isEmpty());
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "shared/chart_panel.h"
 #include "shared/radio_group.h"
 #include "base/number_format.h"
+#include "support/chart_axes.h"
 #include "support/scripted_user_interface.h"
 #include "support/window_driving.h"
 
@@ -406,6 +407,24 @@ TEST_F(MorvaneFormTest, WhatToPlotShowsOneOutputChartAtATime) {
     largest = std::max(largest, point.y());
   EXPECT_GE(numberAxis->max(), largest);  // automatic: fitted to the data
   EXPECT_LT(numberAxis->max(), 2 * largest);
+}
+
+// Axes over the day with room above the capacity of 6 x 2.5 = 15, a tick, the
+// same on every run; the grid lines are the left axis's alone.
+TEST_F(MorvaneFormTest, OutputAxesFitTheDataAgainAndAgain) {
+  using namespace morvane::testing;
+  for (int run = 0; run < 2; ++run) {
+    computeBoth();
+    for (const char* name : {"OutputChart", "OutputChart2"}) {
+      const auto* chart = child<ChartPanel>(name);
+      ExpectWholeDay(*chart);
+      ExpectRoomAbove(*AxisAt(*chart, Qt::AlignLeft), 15);
+      EXPECT_FALSE(AxisAt(*chart, Qt::AlignRight)->isGridLineVisible());
+    }
+  }
+  choose("WhatToPlotGroup", 1);
+  EXPECT_EQ(TickLabels(*AxisAt(*child<ChartPanel>("OutputChart2"), Qt::AlignRight)),
+            QStringList({"0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}));
 }
 
 TEST_F(MorvaneFormTest, LegendCheckBoxesHideAndShowTheirSeries) {

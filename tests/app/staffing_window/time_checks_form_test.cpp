@@ -22,6 +22,7 @@
 #include "staffing_window/start_times_grid.h"
 #include "staffing/duty_template.h"
 #include "staffing/start_times_file.h"
+#include "support/chart_axes.h"
 #include "support/scripted_user_interface.h"
 #include "support/window_driving.h"
 
@@ -273,6 +274,17 @@ TEST_F(TimeChecksFormTest, ClearEmptiesTheStartColumns) {
   }
   expectOnDuty(0, 95, "0", "0", "0");
   EXPECT_EQ(child<QLabel>("TotalLaborCostEdit")->text(), "Total Labor Cost = $0.00");
+}
+
+// Capacity 6 x 2.5 = 15 lies on a tick: the axis goes on to the next one.
+TEST_F(TimeChecksFormTest, ChartsShowTheDayAndTheirLevelsOnTicks) {
+  using namespace morvane::testing;
+  typeStart(0, Grid::FullTimeStartColumn, "6", Qt::Key_Return);
+  ExpectWholeDay(*child<ChartPanel>("Chart1"));
+  ExpectRoomAbove(*AxisAt(*child<ChartPanel>("Chart1"), Qt::AlignLeft), 15);
+  for (const char* name : {"FullTimeChart", "PartTimeChart"})
+    EXPECT_EQ(TickLabels(*AxisAt(*child<ChartPanel>(name), Qt::AlignLeft)),
+              QStringList({"0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}));
 }
 
 TEST_F(TimeChecksFormTest, ButtonsWorkOnlyFromTheStartTimesTab) {

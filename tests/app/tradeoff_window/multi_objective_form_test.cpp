@@ -15,6 +15,7 @@
 #include "shared/chart_panel.h"
 #include "staffing_window/start_times_grid.h"
 #include "app/ga_window/ga_windows.h"
+#include "support/chart_axes.h"
 
 namespace morvane::testing {
 namespace {
@@ -75,6 +76,7 @@ TEST_F(TradeoffTest, FivePointSeriesWithALegendBoxEach) {
   for (int k : {0, 1, 2}) EXPECT_EQ(series(k)->markerShape(), QScatterSeries::MarkerShapeRectangle);
   const QImage triangle = series(4)->lightMarker();
   ASSERT_FALSE(triangle.isNull());
+  EXPECT_EQ(triangle.size(), QSize(5, 5));
   EXPECT_EQ(triangle.pixelColor(0, triangle.height() - 1).alpha(), 0);  // pointing down
   EXPECT_NE(triangle.pixelColor(triangle.width() / 2, triangle.height() - 2).alpha(), 0);
   QCheckBox* legend = chart()->legendBox(series(0));
@@ -103,6 +105,16 @@ TEST_F(TradeoffTest, ATwoObjectiveRunOpensTheWindowAndFillsItsSeries) {
   EXPECT_TRUE(chart()->chart()->title().startsWith("Tradeoff Curve (Gen/no change = 1/"));
   EXPECT_EQ(chart()->chart()->axes(Qt::Horizontal)[0]->titleText(), "Total Cost");
   EXPECT_EQ(chart()->chart()->axes(Qt::Vertical)[0]->titleText(), "Max P(wait)");
+  // Every point inside the frame; values that are never negative get no ticks below 0.
+  const QValueAxis* x = AxisAt(*chart(), Qt::AlignBottom);
+  const QValueAxis* y = AxisAt(*chart(), Qt::AlignLeft);
+  for (const QValueAxis* axis : {x, y}) {
+    ExpectRoundTicks(*axis);
+    EXPECT_GE(axis->tickAnchor(), 0);
+  }
+  for (QScatterSeries* points : chart()->pointSeries())
+    for (const QPointF& p : points->points())
+      EXPECT_TRUE(x->min() < p.x() && p.x() < x->max() && y->min() < p.y() && p.y() < y->max());
 }
 
 TEST_F(TradeoffTest, AClickAnsweredYesMakesThatPlanTheCurrentOne) {

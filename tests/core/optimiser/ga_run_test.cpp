@@ -41,6 +41,10 @@ TEST(GARun, ARunReportsNewestFirstAndInstallsTheBestPlan) {
               s.model.flags.ShowWarnings);
   EXPECT_EQ(s.observer.plots.size(), 3u);  // generations 0, 1 and 2
   EXPECT_GT(s.state->Evaluations, 10);
+  // With one objective too, each generation's carried-over plan (the best going
+  // in) goes to the tradeoff chart, at (Objective1, 0).
+  ASSERT_EQ(s.observer.carried.size(), 2u);
+  for (std::size_t g = 0; g < 2; ++g) EXPECT_EQ(s.observer.carried[g], std::make_pair(s.observer.plots[g].best, 0.0));
 }
 
 TEST(GARun, TheSameSeedGivesTheSameRun) {
