@@ -6,6 +6,7 @@
 #include "batch/batch_option.h"
 #include "batch/machine_output.h"
 #include "optimiser/history_file.h"
+#include "engine/arrival_rate.h"
 
 namespace morvane::batch {
 namespace {
@@ -51,7 +52,7 @@ std::optional<std::string> CheckSettings(BatchRequest& request) {
   GARequest& ga = request.ga;
   if (ga.maxCostText.empty()) {
     const ScenarioInputs& in = request.model.inputs;
-    ga.settings.MaxCost = 4 * in.FullTimeCost * in.MeanDemand / in.ServiceRate;
+    ga.settings.MaxCost = 4 * in.FullTimeCost * MeanArrivalRate(in) / in.ServiceRate;
   } else if (auto refusal =
                  EntryRefusal(MaxCostEditExit(ga.maxCostText, ga.settings, request.model))) {
     return "--max-cost " + ga.maxCostText + ": " + *refusal;

@@ -60,6 +60,23 @@ TEST(EndToEnd, RefusalsGoToStderrWithTheirStatus) {
   EXPECT_EQ(run.out, "");
 }
 
+TEST(EndToEnd, DemandFromTheExampleForecast) {
+  Outcome run = RunCommand(std::string("--servers 30 --time-step 10 --demand '") +
+                           MORVANE_EXAMPLES_DIR + "/contact_centre_day.csv'");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Demand forecast file                       = contact_centre_day.csv\n"
+                         "Forecast interval in minutes               = 30\n"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("Peak demand per hour                       = 70.00\n"), std::string::npos);
+
+  run = RunCommand("--service-rate 0.1 --demand '" MORVANE_EXAMPLES_DIR "/contact_centre_day.csv'");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find(": File <contact_centre_day.csv>, line 22, column \"calls\": the peak "
+                         "rate of 70 per hour needs more than 501 servers"),
+            std::string::npos)
+      << run.err;
+}
+
 TEST(EndToEnd, HelpExplainsAndDoesNothingElse) {
   const Outcome run = RunCommand("--servers 7 --help");
   EXPECT_EQ(run.status, 0);

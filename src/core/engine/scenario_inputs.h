@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "base/real.h"
+#include "engine/demand_forecast.h"
 
 namespace morvane {
 
@@ -23,6 +25,8 @@ struct ScenarioInputs {
   Real DelayCost = 12.0L;              // per person-hour, 0..1000
   Real FullTimeCost = 125.0L;          // per employee per day, 0..100000
   Real PartTimeCost = 70.0L;           // per employee per day, 0..FullTimeCost
+  // Demand from a forecast file when set: then the sine's inputs and blocks are not used.
+  std::optional<DemandForecast> Forecast;
 
   bool operator==(const ScenarioInputs&) const = default;
 };

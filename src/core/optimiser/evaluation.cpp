@@ -5,6 +5,7 @@
 
 #include "optimiser/ga_state.h"
 #include "optimiser/plan_install.h"
+#include "engine/arrival_rate.h"
 #include "engine/steady_state.h"
 #include "engine/time_dependent_solver.h"
 
@@ -29,7 +30,7 @@ void ApplyFigures(const EngineFigures& figures, const GASettings& settings, GASo
 bool PassesCapacityTest(const Model& model) {
   const PeriodCounts& onDuty = model.staffing.OnDutyByPeriod[OnDutyTotal];
   const std::int64_t served = std::accumulate(onDuty.begin(), onDuty.end(), std::int64_t{0});
-  return served * model.inputs.ServiceRate > model.inputs.MeanDemand * kPeriods;
+  return served * model.inputs.ServiceRate > MeanArrivalRate(model.inputs) * kPeriods;
 }
 
 bool InstallForEvaluation(Model& model, std::int32_t gaStates, const GASolution& plan) {

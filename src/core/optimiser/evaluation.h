@@ -22,7 +22,7 @@ struct GAContext;
 
 // The capacity test of the plan installed in the model: the day's service
 // capacity, (sum over the 96 periods of those on duty) * ServiceRate, must
-// exceed the day's mean demand, MeanDemand * 96.
+// exceed the day's mean demand, (mean arrival rate) * 96.
 bool PassesCapacityTest(const Model& model);
 
 // Steps 1-3: the plan into StartTimes, ScheduleGridExit, MaxStates = max(gaStates,

@@ -74,7 +74,7 @@ std::int32_t OnDutyPeriods(const PeriodCounts& dutyTemplate);
 
 // Cost of the fewest full-time employees whose service over the day exceeds the
 // day's mean demand: n * FullTimeCost, n the smallest whole number above
-// r = MeanDemand * 96 / (Fd * ServiceRate). Nothing when the full-time template
+// r = (mean arrival rate) * 96 / (Fd * ServiceRate). Nothing when the full-time template
 // has no period on duty (no number of full-timers serves anyone).
 std::optional<double> MinCost(const Model& model);
 

@@ -30,12 +30,24 @@ class SummaryWriter {
   std::vector<SummaryLine> lines;
 };
 
-void WriteInputs(SummaryWriter& out, const Model& model, const NumberLocale& locale) {
-  const ScenarioInputs& in = model.inputs;
+void WriteDemand(SummaryWriter& out, const ScenarioInputs& in, const NumberLocale& locale) {
+  if (const auto& forecast = in.Forecast) {
+    out.labelled("Demand forecast file", forecast->FileName);
+    out.labelled("Forecast interval in minutes", std::to_string(forecast->IntervalMinutes));
+    out.labelled("Lowest demand per hour", NumberText(forecast->lowest(), 6, 2, locale));
+    out.labelled("Mean Demand per hour", NumberText(forecast->mean(), 6, 2, locale));
+    out.labelled("Peak demand per hour", NumberText(forecast->peak(), 6, 2, locale));
+    return;
+  }
   out.labelled("Mean Demand per hour", NumberText(in.MeanDemand, 6, 2, locale));
   out.labelled("Demand amplitude (peak-mean)", NumberText(in.DemandAmplitude, 6, 2, locale));
   out.labelled("Cycles per day", std::to_string(in.CyclesPerDay));
   out.labelled("Demand shift in minutes", NumberText(in.DemandShift, 5, 2, locale));
+}
+
+void WriteInputs(SummaryWriter& out, const Model& model, const NumberLocale& locale) {
+  const ScenarioInputs& in = model.inputs;
+  WriteDemand(out, in, locale);
   out.empty();
   if (model.flags.UseBaseServers)
     out.labelled("Base Number of servers", std::to_string(in.BaseServers));

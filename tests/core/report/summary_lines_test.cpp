@@ -76,6 +76,21 @@ TEST(SummaryLines, InputPartOfTheDefaultsInBaseMode) {
     EXPECT_EQ(lines[i].style, i < 3 ? SummaryStyle::Heading : SummaryStyle::Body) << i;
 }
 
+TEST(SummaryLines, AForecastReplacesTheSineLines) {
+  Model model;
+  installBaseStaffing(model);
+  model.inputs.Forecast = DemandForecast{"day.csv", 720, {4, 16}};
+  const auto texts = Texts(SummaryLines(model, kFixedLocale, false));
+  const std::vector<std::string> expected{
+      "Demand forecast file                       = day.csv",
+      "Forecast interval in minutes               = 720",
+      "Lowest demand per hour                     = 4.00",
+      "Mean Demand per hour                       = 10.00",
+      "Peak demand per hour                       = 16.00"};
+  EXPECT_EQ(std::vector<std::string>(texts.begin() + 6, texts.begin() + 11), expected);
+  EXPECT_EQ(texts[11], "");
+}
+
 TEST(SummaryLines, LargeValuesKeepTheirSeparatorsAndColumn) {
   Model model;
   model.inputs.FullTimeCost = 100000;
