@@ -39,7 +39,11 @@ TEST(EndToEnd, DefaultRunPrintsTheSummary) {
   EXPECT_TRUE(run.out.starts_with("===========================\nSUMMARY OF INPUT CONDITIONS\n"));
   EXPECT_NE(run.out.find("Total Labor Cost = $2,250.00     Full/Part time = 18/0\n"),
             std::string::npos);
-  EXPECT_TRUE(run.out.ends_with("Max P(100) = 0.0000000000\n"));
+  EXPECT_TRUE(run.out.ends_with("Max P(100) = 0.0000000000\n"
+                                "Service Level (20 s) = 55.5 %   Worst = 24.2 %\n"
+                                "Avg Speed of Answer = 700.2 s\n"
+                                "Time SL < 80.0 % = 864\n"))
+      << run.out;
 }
 
 TEST(EndToEnd, RefusalsGoToStderrWithTheirStatus) {

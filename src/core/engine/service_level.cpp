@@ -82,4 +82,16 @@ ServiceDay SteadyServiceDay(const Model& model) {
   });
 }
 
+ServiceLabels ServiceLabelTexts(const Model& model, const NumberLocale& locale) {
+  const ServiceDay day = TimeDepServiceDay(model);
+  const auto percent = [&](Real fraction) { return NumberText(100 * fraction, 5, 1, locale) + " %"; };
+  const std::string seconds =
+      std::isfinite(day.answerSeconds) ? NumberText(day.answerSeconds, 8, 1, locale) : "infinite";
+  return {"Service Level (" + std::to_string(model.inputs.ServiceLevelSeconds) +
+              " s) = " + percent(day.level) + "   Worst = " + percent(day.worstLevel),
+          "Avg Speed of Answer = " + seconds + " s",
+          "Time SL < " + NumberText(model.inputs.ServiceLevelTarget, 5, 1, locale) +
+              " % = " + NumberText(day.minutesBelowTarget, 6, 0, locale)};
+}
+
 }  // namespace morvane

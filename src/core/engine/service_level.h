@@ -12,7 +12,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
+#include "base/number_format.h"
 #include "engine/model.h"
 
 namespace morvane {
@@ -45,5 +47,14 @@ struct ServiceDay {
 ServiceDay TimeDepServiceDay(const Model& model);
 // Over minutes 0..1439 of the steady state.
 ServiceDay SteadyServiceDay(const Model& model);
+
+// Captions of the service-level result labels of the last time-dependent run.
+struct ServiceLabels {
+  std::string ServiceLevelLabel;     // "Service Level (20 s) = 80.0 %   Worst = 61.2 %"
+  std::string SpeedOfAnswerLabel;    // "Avg Speed of Answer = 12.3 s"
+  std::string TimeBelowTargetLabel;  // "Time SL < 80 % = 120"
+};
+
+ServiceLabels ServiceLabelTexts(const Model& model, const NumberLocale& locale);
 
 }  // namespace morvane

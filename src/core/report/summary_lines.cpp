@@ -1,6 +1,7 @@
 #include "report/summary_lines.h"
 
 #include "engine/measures.h"
+#include "engine/service_level.h"
 
 namespace morvane {
 namespace {
@@ -52,6 +53,8 @@ void WriteInputs(SummaryWriter& out, const Model& model, const NumberLocale& loc
   if (model.flags.UseBaseServers)
     out.labelled("Base Number of servers", std::to_string(in.BaseServers));
   out.labelled("Mean Service Rate", NumberText(in.ServiceRate, 5, 2, locale));
+  out.labelled("Target answer time in seconds", std::to_string(in.ServiceLevelSeconds));
+  out.labelled("Target service level in percent", NumberText(in.ServiceLevelTarget, 6, 2, locale));
   out.empty();
   out.labelled("Cost per person hour of delay", CurrencyText(in.DelayCost, 15, 2, locale));
   out.labelled("Cost per full time employee", CurrencyText(in.FullTimeCost, 15, 2, locale));
@@ -112,6 +115,10 @@ void WriteResults(SummaryWriter& out, const Model& model, const NumberLocale& lo
        {&labels.TotalPersonHoursLabel, &labels.TotalPersonHoursCostLabel,
         &labels.TotalLaborCostLabel, &labels.TotalCostLabel, &labels.MaxProbWaitLabel,
         &labels.TimeOverLimitLabel, &labels.MaxP200Label})
+    out.body(*caption);
+  const ServiceLabels service = ServiceLabelTexts(model, locale);
+  for (const std::string* caption : {&service.ServiceLevelLabel, &service.SpeedOfAnswerLabel,
+                                     &service.TimeBelowTargetLabel})
     out.body(*caption);
 }
 
