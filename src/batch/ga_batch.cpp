@@ -106,6 +106,8 @@ std::string GAJson(const GABatchResult& result) {
                      ", \"TotalCost\": " + FullPrecisionText(best.TotalCost) +
                      ", \"MaxPWait\": " + FullPrecisionText(best.MaxPWait) +
                      ", \"MinutesOverLimit\": " + FullPrecisionText(best.MinutesOverLimit) +
+                     ", \"MinutesBelowServiceTarget\": " +
+                     FullPrecisionText(best.MinutesBelowServiceTarget) +
                      ", \"PersonHours\": " + FullPrecisionText(best.PersonHours) +
                      ", \"NumFullTime\": " + std::to_string(best.NumFullTime) +
                      ", \"NumPartTime\": " + std::to_string(best.NumPartTime) +

@@ -6,6 +6,7 @@
 #include "optimiser/ga_state.h"
 #include "optimiser/plan_install.h"
 #include "engine/arrival_rate.h"
+#include "engine/service_level.h"
 #include "engine/steady_state.h"
 #include "engine/time_dependent_solver.h"
 
@@ -21,7 +22,8 @@ void ApplyFigures(const EngineFigures& figures, const GASettings& settings, GASo
   plan.TotalCost = figures.TotalCost;
   plan.MaxPWait = figures.MaxPWait;
   plan.MinutesOverLimit = figures.MinutesOverLimit;
-  if (settings.FirstObjectiveIndex >= 0 && settings.FirstObjectiveIndex <= 2)
+  plan.MinutesBelowServiceTarget = figures.MinutesBelowServiceTarget;
+  if (settings.FirstObjectiveIndex >= 0 && settings.FirstObjectiveIndex != kObjectiveNone)
     plan.Objective1 = ObjectiveValue(plan, settings.FirstObjectiveIndex);
   plan.Objective2 = ObjectiveValue(plan, settings.SecondObjectiveIndex);
   plan.StatesUsed = figures.StatesUsed;
@@ -60,6 +62,7 @@ std::optional<EngineFigures> TimeDependentFigures(Model& model, UserInterface& u
   figures.TotalCost = steps.TotalPersonHours * model.inputs.DelayCost + model.staffing.LaborCost;
   figures.MaxPWait = steps.MaxPWait;
   figures.MinutesOverLimit = steps.MinutesOverLimit;
+  figures.MinutesBelowServiceTarget = TimeDepServiceDay(model).minutesBelowTarget;
   figures.StatesUsed = model.inputs.MaxStates;
   return figures;
 }

@@ -37,6 +37,7 @@ struct EngineFigures {
   Real TotalCost = 0;    // TotalPersonHours * DelayCost + LaborCost
   Real MaxPWait = 0;     // the solver's day measures
   Real MinutesOverLimit = 0;
+  Real MinutesBelowServiceTarget = 0;  // the day's service figures
   std::int32_t StatesUsed = 0;  // MaxStates as the solver left it
 };
 
