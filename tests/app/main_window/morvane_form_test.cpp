@@ -449,6 +449,20 @@ TEST_F(MorvaneFormTest, AForecastDrivesTheDayAndTheServiceLevelIsPlotted) {
   EXPECT_TRUE(child<QLabel>("ServiceLevelLabel")->isHidden());
 }
 
+TEST_F(MorvaneFormTest, ABadForecastFileIsToldAndChangesNothing) {
+  ui.allowMessages();
+  form->findChild<FileChoiceDialog*>("ForecastDialog")->setChooser([](FileChoiceDialog&) {
+    return QStringLiteral(MORVANE_EXAMPLES_DIR "/../README.md");
+  });
+  click("LoadForecastButton");
+  expectMessages({"File <README.md>, line 1, column \"start\": the header has no \"start\" "
+                  "column.\rThe demand in force is kept."});
+  EXPECT_FALSE(app.model.inputs.Forecast);
+  EXPECT_FALSE(child<QCheckBox>("ForecastCheckBox")->isEnabled());
+  EXPECT_TRUE(child<QLineEdit>("AmplitudeEdit")->isEnabled());
+  EXPECT_EQ(caption("ForecastLabel"), "");
+}
+
 TEST_F(MorvaneFormTest, LegendCheckBoxesHideAndShowTheirSeries) {
   click("MMCProbButton");
   QLineSeries* arrivals = series("OutputChart", "Arrivals");
