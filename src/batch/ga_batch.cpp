@@ -6,6 +6,7 @@
 #include "batch/batch_option.h"
 #include "batch/machine_output.h"
 #include "optimiser/history_file.h"
+#include "engine/arrival_rate.h"
 
 namespace morvane::batch {
 namespace {
@@ -51,7 +52,7 @@ std::optional<std::string> CheckSettings(BatchRequest& request) {
   GARequest& ga = request.ga;
   if (ga.maxCostText.empty()) {
     const ScenarioInputs& in = request.model.inputs;
-    ga.settings.MaxCost = 4 * in.FullTimeCost * in.MeanDemand / in.ServiceRate;
+    ga.settings.MaxCost = 4 * in.FullTimeCost * MeanArrivalRate(in) / in.ServiceRate;
   } else if (auto refusal =
                  EntryRefusal(MaxCostEditExit(ga.maxCostText, ga.settings, request.model))) {
     return "--max-cost " + ga.maxCostText + ": " + *refusal;
@@ -105,6 +106,8 @@ std::string GAJson(const GABatchResult& result) {
                      ", \"TotalCost\": " + FullPrecisionText(best.TotalCost) +
                      ", \"MaxPWait\": " + FullPrecisionText(best.MaxPWait) +
                      ", \"MinutesOverLimit\": " + FullPrecisionText(best.MinutesOverLimit) +
+                     ", \"MinutesBelowServiceTarget\": " +
+                     FullPrecisionText(best.MinutesBelowServiceTarget) +
                      ", \"PersonHours\": " + FullPrecisionText(best.PersonHours) +
                      ", \"NumFullTime\": " + std::to_string(best.NumFullTime) +
                      ", \"NumPartTime\": " + std::to_string(best.NumPartTime) +

@@ -25,11 +25,12 @@ BatchOption Flag(std::string name, std::string help, void (*set)(GARequest&)) {
           }};
 }
 
-// "cost", "maxpwait", "minutes" (and "none" for the second objective) as radio items.
+// "cost", "maxpwait", "minutes", "service" (and "none" for the second objective) as items.
 std::optional<std::int32_t> ObjectiveItem(const std::string& word, bool noneAllowed) {
   if (word == "cost") return 0;
   if (word == "maxpwait") return 1;
   if (word == "minutes") return 2;
+  if (word == "service") return kObjectiveService;
   if (word == "none" && noneAllowed) return kObjectiveNone;
   return std::nullopt;
 }
@@ -109,8 +110,9 @@ OptionGroup GAOptions() {
                     return BiasEditExit(text, settings);
                   }),
           StartInterval(),
-          Objective("--objective", "cost|maxpwait|minutes", &GASettings::FirstObjectiveIndex),
-          Objective("--objective2", "none|cost|maxpwait|minutes",
+          Objective("--objective", "cost|maxpwait|minutes|service",
+                    &GASettings::FirstObjectiveIndex),
+          Objective("--objective2", "none|cost|maxpwait|minutes|service",
                     &GASettings::SecondObjectiveIndex),
           Flag("--improve-best", "improve the best plan of every generation",
                [](GARequest& ga) { SetImproveBest(ga.settings, true); }),

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/measures.h"
+#include "engine/service_level.h"
 
 namespace morvane::batch {
 
@@ -45,6 +46,13 @@ void WriteResultJson(const Model& model, std::ostream& out,
       {"ZeroCount", std::to_string(steps.ZeroCount)},
       {"Days", std::to_string(steps.Days)},
   };
+  const ServiceDay service = TimeDepServiceDay(model);
+  fields.insert(fields.end(),
+                {{"ServiceLevel", FullPrecisionText(service.level)},
+                 {"WorstServiceLevel", FullPrecisionText(service.worstLevel)},
+                 {"AverageSpeedOfAnswer", FullPrecisionText(service.answerSeconds)},
+                 {"MinutesBelowServiceTarget", FullPrecisionText(service.minutesBelowTarget)},
+                 {"SteadyServiceLevel", FullPrecisionText(SteadyServiceDay(model).level)}});
   if (!model.flags.UseBaseServers) {
     fields.emplace_back("OnDutyByPeriod", JsonArray(staff.OnDutyByPeriod[OnDutyTotal]));
     fields.emplace_back("FullTimeStarts", JsonArray(staff.StartTimes[FullTime]));
@@ -59,22 +67,29 @@ void WriteResultJson(const Model& model, std::ostream& out,
 
 void WriteStepTable(const Model& model, std::ostream& out) {
   const StepResults& steps = model.steps;
-  out << "step,minute,mean,pwait\n";
+  out << "step,minute,mean,pwait,service_level,asa\n";
   for (std::int32_t k = 0; k <= steps.NumSteps; ++k) {
     const Real minute = static_cast<Real>(model.inputs.TimeStepSeconds) * k / 60;
+    const ServiceFigures service = TimeDepService(model, k);
     out << k << ',' << FullPrecisionText(minute) << ',' << FullPrecisionText(steps.TimeDepMean[k])
-        << ',' << FullPrecisionText(TimeDepPWait(model, k)) << '\n';
+        << ',' << FullPrecisionText(TimeDepPWait(model, k)) << ','
+        << FullPrecisionText(service.level) << ',' << FullPrecisionText(service.answerSeconds)
+        << '\n';
   }
 }
 
 void WriteMinuteTable(const Model& model, std::ostream& out) {
   const MinuteResults& minutes = model.minutes;
-  out << "minute,arrival,capacity,servers,ss_mean,ss_pwait\n";
-  for (int m = 0; m < kMinutePoints; ++m)
+  out << "minute,arrival,capacity,servers,ss_mean,ss_pwait,ss_service_level,ss_asa\n";
+  for (int m = 0; m < kMinutePoints; ++m) {
+    const ServiceFigures service = SteadyService(model, m);
     out << m << ',' << FullPrecisionText(minutes.ArrivalRate[m]) << ','
         << FullPrecisionText(minutes.ServiceCapacity[m]) << ','
         << model.staffing.ServersOnDuty[m] << ',' << FullPrecisionText(minutes.SteadyMean[m])
-        << ',' << FullPrecisionText(SteadyPWait(model, m)) << '\n';
+        << ',' << FullPrecisionText(SteadyPWait(model, m)) << ','
+        << FullPrecisionText(service.level) << ',' << FullPrecisionText(service.answerSeconds)
+        << '\n';
+  }
 }
 
 }  // namespace morvane::batch

@@ -7,6 +7,7 @@
 
 #include "batch/batch_option.h"
 #include "engine/entry_check.h"
+#include "engine/forecast_file.h"
 
 namespace morvane::batch {
 namespace {
@@ -52,6 +53,15 @@ BatchOption BlockMinutesInput() {
           }};
 }
 
+// A forecast file in place of the sine; its peak is checked at the service rate given so far.
+BatchOption DemandFileInput() {
+  return {"--demand", "FILE",
+          "demand from a forecast CSV (columns start and calls or rate) instead of the sine",
+          [](BatchRequest& request, const std::string& path) {
+            return LoadForecastFile(request.model.inputs, path);
+          }};
+}
+
 }  // namespace
 
 OptionGroup ScenarioOptions() {
@@ -73,6 +83,7 @@ OptionGroup ScenarioOptions() {
                     [](Model& m) -> Real& { return m.inputs.DemandShift; },
                     Fixed(R::kShiftLow), Fixed(R::kShiftHigh)),
           BlockMinutesInput(),
+          DemandFileInput(),
           IntInput("--servers", "base number of servers, on duty all day, 1 to 35 (default 6)",
                    [](Model& m) -> std::int32_t& { return m.inputs.BaseServers; },
                    R::kServersLow, R::kServersHigh),
@@ -103,6 +114,14 @@ OptionGroup ScenarioOptions() {
           IntInput("--max-states", "initial highest state, 100 to 500 (default 100)",
                    [](Model& m) -> std::int32_t& { return m.inputs.MaxStates; },
                    R::kMaxStatesLow, R::kMaxStatesHigh),
+          IntInput("--sl-seconds",
+                   "target answer time of the service level in seconds, 0 to 3600 (default 20)",
+                   [](Model& m) -> std::int32_t& { return m.inputs.ServiceLevelSeconds; },
+                   R::kServiceSecondsLow, R::kServiceSecondsHigh),
+          RealInput("--sl-target",
+                    "target service level in percent answered in time, 0 to 100 (default 80)",
+                    [](Model& m) -> Real& { return m.inputs.ServiceLevelTarget; },
+                    Fixed(R::kServiceTargetLow), Fixed(R::kServiceTargetHigh)),
           RealInput("--critical-pwait", "critical probability of waiting, 0 to 1 (default 0.2)",
                     [](Model& m) -> Real& { return m.CriticalPWait; }, Fixed(kCriticalPWaitLow),
                     Fixed(kCriticalPWaitHigh)),

@@ -39,7 +39,11 @@ TEST(EndToEnd, DefaultRunPrintsTheSummary) {
   EXPECT_TRUE(run.out.starts_with("===========================\nSUMMARY OF INPUT CONDITIONS\n"));
   EXPECT_NE(run.out.find("Total Labor Cost = $2,250.00     Full/Part time = 18/0\n"),
             std::string::npos);
-  EXPECT_TRUE(run.out.ends_with("Max P(100) = 0.0000000000\n"));
+  EXPECT_TRUE(run.out.ends_with("Max P(100) = 0.0000000000\n"
+                                "Service Level (20 s) = 55.5 %   Worst = 24.2 %\n"
+                                "Avg Speed of Answer = 700.2 s\n"
+                                "Time SL < 80.0 % = 864\n"))
+      << run.out;
 }
 
 TEST(EndToEnd, RefusalsGoToStderrWithTheirStatus) {
@@ -58,6 +62,23 @@ TEST(EndToEnd, RefusalsGoToStderrWithTheirStatus) {
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(run.err.starts_with("Error: The demand amplitude (4.5) is above the mean demand (3)"));
   EXPECT_EQ(run.out, "");
+}
+
+TEST(EndToEnd, DemandFromTheExampleForecast) {
+  Outcome run = RunCommand(std::string("--servers 30 --time-step 10 --demand '") +
+                           MORVANE_EXAMPLES_DIR + "/contact_centre_day.csv'");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Demand forecast file                       = contact_centre_day.csv\n"
+                         "Forecast interval in minutes               = 30\n"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("Peak demand per hour                       = 70.00\n"), std::string::npos);
+
+  run = RunCommand("--service-rate 0.1 --demand '" MORVANE_EXAMPLES_DIR "/contact_centre_day.csv'");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find(": File <contact_centre_day.csv>, line 22, column \"calls\": the peak "
+                         "rate of 70 per hour needs more than 501 servers"),
+            std::string::npos)
+      << run.err;
 }
 
 TEST(EndToEnd, HelpExplainsAndDoesNothingElse) {

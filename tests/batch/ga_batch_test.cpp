@@ -57,7 +57,7 @@ TEST_F(GABatchTest, OptionsReachTheSettingsWithinTheirRanges) {
   EXPECT_EQ(parse({"--start-interval", "5"}),
             "--start-interval 5: must be one of 1, 2, 4, 6, 8, 12, 16, 24, 32, 48");
   EXPECT_EQ(parse({"--objective", "none"}),
-            "--objective none: must be one of cost|maxpwait|minutes");
+            "--objective none: must be one of cost|maxpwait|minutes|service");
   EXPECT_EQ(parse({"--population", "251"}),
             "--population 251: Invalid Parameter Value.  Must have 5 <= X <= 250");
 }
@@ -97,6 +97,34 @@ TEST_F(GABatchTest, JsonCarriesTheBestPlanAndTheRunFigures) {
   std::getline(file, first);
   EXPECT_EQ(first, "GA FINISHED");
   std::filesystem::remove(history);
+}
+
+// Cost against minutes below the service target: the set of non-inferior plans
+// trades one for the other, and each plan's figures are its objectives.
+TEST_F(GABatchTest, CostAgainstMinutesBelowTheServiceTarget) {
+  ASSERT_EQ(parse({"--json", "--objective2", "service", "--sl-seconds", "60", "--generations", "4",
+                   "--population", "12"}),
+            std::nullopt);
+  ui.allowMessages();
+  ASSERT_EQ(run(), kExitDone);
+  const std::string json = out.str();
+  std::smatch best;
+  ASSERT_TRUE(std::regex_search(
+      json, best,
+      std::regex(R"("Objective1": ([0-9.e+-]+), "Objective2": ([0-9.e+-]+), "TotalCost": )"
+                 R"(([0-9.e+-]+).*"MinutesBelowServiceTarget": ([0-9.e+-]+), )")))
+      << json;
+  EXPECT_EQ(best[1], best[3]);
+  EXPECT_EQ(best[2], best[4]);
+  const std::regex point(R"(\[([0-9.e+-]+), ([0-9.e+-]+)\])");
+  const std::string set = json.substr(json.find("\"nonInferior\""));
+  std::vector<std::pair<double, double>> points;
+  for (auto it = std::sregex_iterator(set.begin(), set.end(), point); it != std::sregex_iterator(); ++it)
+    points.emplace_back(std::stod((*it)[1]), std::stod((*it)[2]));
+  ASSERT_GE(points.size(), 2u) << json;
+  std::sort(points.begin(), points.end());
+  for (std::size_t i = 1; i < points.size(); ++i) EXPECT_LE(points[i].second, points[i - 1].second);
+  EXPECT_LT(points.back().second, points.front().second);
 }
 
 }  // namespace

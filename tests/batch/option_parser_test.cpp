@@ -23,7 +23,7 @@ TEST_F(OptionParserTest, EveryScenarioOptionReachesItsInput) {
                    "90", "--servers", "8", "--service-rate", "3.5", "--delay-cost", "10",
                    "--full-time-cost", "200", "--part-time-cost", "150", "--time-step", "30",
                    "--max-iterations", "20", "--max-change", "0.5", "--max-states", "150",
-                   "--critical-pwait", "0.3"}),
+                   "--critical-pwait", "0.3", "--sl-seconds", "30", "--sl-target", "90"}),
             std::nullopt);
   const ScenarioInputs& in = request.model.inputs;
   EXPECT_EQ(in.MeanDemand, 20);
@@ -40,6 +40,8 @@ TEST_F(OptionParserTest, EveryScenarioOptionReachesItsInput) {
   EXPECT_EQ(in.MaxPercentChange, 0.5L);
   EXPECT_EQ(in.MaxStates, 150);
   EXPECT_EQ(request.model.CriticalPWait, 0.3L);
+  EXPECT_EQ(in.ServiceLevelSeconds, 30);
+  EXPECT_EQ(in.ServiceLevelTarget, 90);
   EXPECT_FALSE(in.BlockDemand);
 }
 
@@ -65,6 +67,8 @@ TEST_F(OptionParserTest, OutOfRangeValuesGiveTheBoxMessages) {
             "--mean-demand 0.5: Invalid Parameter Value.  Must have 1.00 <= X <= 100.00");
   EXPECT_EQ(parse({"--critical-pwait", "1.5"}),
             "--critical-pwait 1.5: Invalid Parameter Value.  Must have 0.00 <= X <= 1.00");
+  EXPECT_EQ(parse({"--sl-seconds", "3601"}),
+            "--sl-seconds 3601: Invalid Parameter Value.  Must have 0 <= X <= 3600");
   EXPECT_EQ(parse({"--max-states", "501"}),
             "--max-states 501: Invalid Parameter Value.  Must have 100 <= X <= 500");
   EXPECT_EQ(request.model.inputs.CyclesPerDay, 1);

@@ -14,6 +14,13 @@
 namespace {
 
 const QStringList kObjectives{"Total Cost", "Min {Max P(wait)}", "Min minutes over limit"};
+const QString kServiceObjective = "Min minutes below service target";
+
+// The first group has no "None", so its items after it sit one below their objective numbers.
+int FirstItemOf(std::int32_t objective) {
+  return objective > morvane::kObjectiveNone ? objective - 1 : objective;
+}
+std::int32_t FirstObjectiveOf(int item) { return item >= morvane::kObjectiveNone ? item + 1 : item; }
 
 QCheckBox* CheckBox(const char* name, const QString& caption, QWidget* parent) {
   auto* box = new QCheckBox(caption, parent);
@@ -127,9 +134,11 @@ QWidget* GASettingsPanel::buildChecks() {
 
 QWidget* GASettingsPanel::buildObjectives() {
   auto* groups = new QWidget(this);
-  FirstObjective = new RadioGroup("FirstObjective", "First Objective", kObjectives, groups);
-  SecondObjective = new RadioGroup("SecondObjective", "Second Objective", kObjectives + QStringList{"None"}, groups);
-  FirstObjective->setItemIndex(settings_.FirstObjectiveIndex);
+  FirstObjective = new RadioGroup("FirstObjective", "First Objective",
+                                  kObjectives + QStringList{kServiceObjective}, groups);
+  SecondObjective = new RadioGroup("SecondObjective", "Second Objective",
+                                   kObjectives + QStringList{"None", kServiceObjective}, groups);
+  FirstObjective->setItemIndex(FirstItemOf(settings_.FirstObjectiveIndex));
   SecondObjective->setItemIndex(settings_.SecondObjectiveIndex);
   connect(FirstObjective, &RadioGroup::itemClicked, this, &GASettingsPanel::FirstObjectiveClick);
   connect(SecondObjective, &RadioGroup::itemClicked, this, &GASettingsPanel::SecondObjectiveClick);
@@ -214,7 +223,7 @@ void GASettingsPanel::offerImprovements() {
 }
 
 void GASettingsPanel::FirstObjectiveClick(int item) {
-  if (!morvane::ChooseFirstObjective(settings_, item)) return;
+  if (!morvane::ChooseFirstObjective(settings_, FirstObjectiveOf(item))) return;
   clashMessage();
   SecondObjectiveClick(morvane::kObjectiveNone);
 }

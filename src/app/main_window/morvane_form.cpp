@@ -106,6 +106,7 @@ QLayout* TMorvaneForm::buildLeft() {
   auto* left = new QVBoxLayout;
   left->addWidget(outputs_->OutputChart, 1);
   left->addWidget(outputs_->OutputChart2, 1);
+  left->addWidget(outputs_->OutputChart3, 1);
   left->addLayout(under);
   lockedDuringRuns_ << GAButton;
   return left;
@@ -274,7 +275,8 @@ void TMorvaneForm::showTimeDependentResults() {
     outputs_->ShowLambdaAndMu();
     outputs_->drawTimeDependent();
   }
-  if (model.flags.InteractiveMode) results_->showResults(texts);
+  if (model.flags.InteractiveMode)
+    results_->showResults(texts, morvane::ServiceLabelTexts(model, app_.locale));
   if (model.flags.DrawCharts) PlotProbabilities();
 }
 
@@ -293,7 +295,7 @@ void TMorvaneForm::moveGauge(morvane::Gauge gauge, int percent) {
 void TMorvaneForm::showValue(morvane::ShownValue value) { panels_->showValue(value); }
 
 ChartPanel* TMorvaneForm::visibleOutputChart() const {
-  return outputs_->pWaitChosen() ? outputs_->OutputChart2 : outputs_->OutputChart;
+  return outputs_->chosenChart();
 }
 
 ChartPanel* TMorvaneForm::probabilityChart() const { return plots_->Chart1; }

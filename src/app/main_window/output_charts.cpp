@@ -29,7 +29,9 @@ OutputCharts::OutputCharts(MorvaneApp& app, QWidget* parent)
     : QObject(parent),
       OutputChart(new ChartPanel("OutputChart", "Output Summary", parent)),
       OutputChart2(new ChartPanel("OutputChart2", "Output Summary", parent)),
-      WhatToPlotGroup(new RadioGroup("WhatToPlotGroup", "What to plot?", {"# system", "P(wait)"}, parent)),
+      OutputChart3(new ChartPanel("OutputChart3", "Service Level", parent)),
+      WhatToPlotGroup(new RadioGroup("WhatToPlotGroup", "What to plot?",
+                                     {"# system", "P(wait)", "Service level"}, parent)),
       LeftAxisMaxEdit(new EntryEdit("LeftAxisMaxEdit", "", parent)),
       RightAxisMaxEdit(new EntryEdit("RightAxisMaxEdit", "", parent)),
       axisBoxes(new QWidget(parent)),
@@ -43,6 +45,7 @@ OutputCharts::OutputCharts(MorvaneApp& app, QWidget* parent)
                  "Time Dep. P(Wait)");
   OutputChart2->setAxisLimits(pWait_.bottom, 0, morvane::kMinutesPerDay);
   OutputChart2->hide();
+  buildServiceChart();
 
   WhatToPlotGroup->setToolTip("Toggle between the Number in the system plot and the P(wait) plot");
   connect(WhatToPlotGroup, &RadioGroup::itemClicked, this, [this] {
@@ -82,11 +85,37 @@ OutputCharts::Lines OutputCharts::build(ChartPanel* chart, const QString& leftTi
   return lines;
 }
 
+void OutputCharts::buildServiceChart() {
+  QValueAxis* bottom = OutputChart3->addDayAxis();
+  QValueAxis* left = OutputChart3->addAxis(Qt::AlignLeft, "Service Level");
+  OutputChart3->setAxisLimits(left, 0, 1);
+  bottom->setTickCount(7);  // every 4 hours
+  serviceTarget_ = OutputChart3->addSeries("Target", kDarkBlue, kWidth, bottom, left);
+  steadyService_ = OutputChart3->addSeries("SS Service Level", Qt::red, kWidth, bottom, left);
+  timeDepService_ = OutputChart3->addSeries("Time Dep. Service Level", kGreen, kWidth, bottom, left);
+  OutputChart3->hide();
+}
+
 bool OutputCharts::pWaitChosen() const { return WhatToPlotGroup->itemIndex() == 1; }
 
+ChartPanel* OutputCharts::chosenChart() const {
+  ChartPanel* const charts[] = {OutputChart, OutputChart2, OutputChart3};
+  return charts[WhatToPlotGroup->itemIndex()];
+}
+
 void OutputCharts::showChosenChart() {
-  OutputChart->setVisible(!pWaitChosen());
-  OutputChart2->setVisible(pWaitChosen());
+  const int chosen = WhatToPlotGroup->itemIndex();
+  OutputChart->setVisible(chosen == 0);
+  OutputChart2->setVisible(chosen == 1);
+  OutputChart3->setVisible(chosen == 2);
+}
+
+void OutputCharts::drawServiceLevel(bool timeDependentShown) {
+  const morvane::Model& model = app_.model;
+  const double target = static_cast<double>(model.inputs.ServiceLevelTarget / 100);
+  OutputChart3->setPoints(serviceTarget_, QList<QPointF>{{0, target}, {morvane::kMinutesPerDay, target}});
+  OutputChart3->setPoints(steadyService_, morvane::SteadyServiceLevelSeries(model));
+  if (timeDependentShown) OutputChart3->setPoints(timeDepService_, morvane::TimeDepServiceLevelSeries(model));
 }
 
 void OutputCharts::axisBoxExit(EntryEdit* edit, std::int32_t& value) {
@@ -115,6 +144,7 @@ void OutputCharts::MMCProbOutput(bool timeDependentShown) {
   drawRates();
   OutputChart->setPoints(number_.measure, morvane::SteadyNumberSeries(model));
   OutputChart2->setPoints(pWait_.measure, morvane::SteadyPWaitSeries(model));
+  drawServiceLevel(false);
   if (timeDependentShown) drawTimeDependent();
 }
 
@@ -147,9 +177,11 @@ void OutputCharts::drawTimeDependent() {
     if (pWait[k].y > model.CriticalPWait) lime.insert(static_cast<int>(k), limePoint);
   OutputChart2->setPoints(pWait_.timeDependent, pWait);
   pWait_.timeDependent->setPointsConfiguration(lime);
+  drawServiceLevel(true);
 }
 
 void OutputCharts::clear() {
   OutputChart->clearSeries();
   OutputChart2->clearSeries();
+  OutputChart3->clearSeries();
 }

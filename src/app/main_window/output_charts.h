@@ -1,7 +1,8 @@
-// The two output charts over the day, one visible at a time: "# system"
-// (OutputChart: rates and mean number in system) and "P(wait)" (OutputChart2:
-// rates and probability of waiting), with the choice between them and the
-// (hidden) boxes of the axis maxima.
+// The output charts over the day, one visible at a time: "# system"
+// (OutputChart: rates and mean number in system), "P(wait)" (OutputChart2:
+// rates and probability of waiting) and "Service level" (OutputChart3: the
+// share answered in time with the target as a line), with the choice between
+// them and the (hidden) boxes of the axis maxima.
 #pragma once
 
 #include <QObject>
@@ -29,12 +30,14 @@ class OutputCharts : public QObject {
   // "Time Dep. Number" and "Time Dep. P(Wait)", lime where P(wait) > CriticalPWait.
   void drawTimeDependent();
   void clear();
-  // Shows OutputChart for "# system", OutputChart2 for "P(wait)".
+  // Shows OutputChart for "# system", OutputChart2 for "P(wait)", OutputChart3 for "Service level".
   void showChosenChart();
   bool pWaitChosen() const;
+  ChartPanel* chosenChart() const;
 
   ChartPanel* OutputChart;
   ChartPanel* OutputChart2;
+  ChartPanel* OutputChart3;
   RadioGroup* WhatToPlotGroup;
   EntryEdit* LeftAxisMaxEdit;
   EntryEdit* RightAxisMaxEdit;
@@ -59,8 +62,13 @@ class OutputCharts : public QObject {
   void setAxisMaxima();
   void drawRates();
   void axisBoxExit(EntryEdit* edit, std::int32_t& value);
+  void buildServiceChart();
+  void drawServiceLevel(bool timeDependentShown);
 
   MorvaneApp& app_;
   Lines number_;
   Lines pWait_;
+  QLineSeries* steadyService_;
+  QLineSeries* timeDepService_;
+  QLineSeries* serviceTarget_;
 };

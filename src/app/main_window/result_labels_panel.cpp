@@ -26,19 +26,24 @@ ResultLabelsPanel::ResultLabelsPanel(QWidget* parent)
       TotalPersonHoursLabel(ResultLabel("TotalPersonHoursLabel", this)),
       TotalPersonHoursCostLabel(ResultLabel("TotalPersonHoursCostLabel", this)),
       TotalLaborCostLabel(ResultLabel("TotalLaborCostLabel", this)),
-      TotalCostLabel(ResultLabel("TotalCostLabel", this)) {
+      TotalCostLabel(ResultLabel("TotalCostLabel", this)),
+      ServiceLevelLabel(ResultLabel("ServiceLevelLabel", this)),
+      SpeedOfAnswerLabel(ResultLabel("SpeedOfAnswerLabel", this)),
+      TimeBelowTargetLabel(ResultLabel("TimeBelowTargetLabel", this)) {
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(1);
   for (QLabel* label : {TotalPersonHoursLabel, TotalPersonHoursCostLabel, TotalLaborCostLabel,
-                        TotalCostLabel, MaxProbWaitLabel, TimeOverLimitLabel, MaxP200Label})
+                        TotalCostLabel, MaxProbWaitLabel, TimeOverLimitLabel, MaxP200Label,
+                        ServiceLevelLabel, SpeedOfAnswerLabel, TimeBelowTargetLabel})
     column->addWidget(label);
   column->addStretch();
 }
 
 QList<QLabel*> ResultLabelsPanel::all() const {
   return {TimeOverLimitLabel,     MaxProbWaitLabel,          MaxP200Label,  TotalPersonHoursLabel,
-          TotalPersonHoursCostLabel, TotalLaborCostLabel, TotalCostLabel};
+          TotalPersonHoursCostLabel, TotalLaborCostLabel, TotalCostLabel, ServiceLevelLabel,
+          SpeedOfAnswerLabel, TimeBelowTargetLabel};
 }
 
 void ResultLabelsPanel::setShown(bool show) {
@@ -47,7 +52,11 @@ void ResultLabelsPanel::setShown(bool show) {
 
 bool ResultLabelsPanel::shown() const { return !TotalCostLabel->isHidden(); }
 
-void ResultLabelsPanel::showResults(const morvane::ResultLabels& texts) {
+void ResultLabelsPanel::showResults(const morvane::ResultLabels& texts,
+                                    const morvane::ServiceLabels& service) {
+  Caption(ServiceLevelLabel, service.ServiceLevelLabel);
+  Caption(SpeedOfAnswerLabel, service.SpeedOfAnswerLabel);
+  Caption(TimeBelowTargetLabel, service.TimeBelowTargetLabel);
   Caption(TimeOverLimitLabel, texts.TimeOverLimitLabel);
   Caption(MaxProbWaitLabel, texts.MaxProbWaitLabel);
   setMaxP200(texts);

@@ -1,10 +1,12 @@
-// The seven result labels under the output chart: the day's costs and measures
-// after a time-dependent computation, hidden again when the inputs change.
+// The result labels under the output chart: the day's costs, measures and
+// service figures after a time-dependent computation, hidden again when the
+// inputs change.
 #pragma once
 
 #include <QWidget>
 
 #include "engine/measures.h"
+#include "engine/service_level.h"
 
 class QLabel;
 
@@ -17,8 +19,8 @@ class ResultLabelsPanel : public QWidget {
   void setShown(bool show);
   // True while the labels show a time-dependent result.
   bool shown() const;
-  // Captions and shows all seven, in the order of the texts.
-  void showResults(const morvane::ResultLabels& texts);
+  // Captions and shows them all, in the order of the texts.
+  void showResults(const morvane::ResultLabels& texts, const morvane::ServiceLabels& service);
   // Re-captions the four cost labels only, leaving them shown or hidden.
   void updateCosts(const morvane::ResultLabels& texts);
   void setMaxP200(const morvane::ResultLabels& texts);
@@ -30,6 +32,9 @@ class ResultLabelsPanel : public QWidget {
   QLabel* TotalPersonHoursCostLabel;
   QLabel* TotalLaborCostLabel;
   QLabel* TotalCostLabel;
+  QLabel* ServiceLevelLabel;
+  QLabel* SpeedOfAnswerLabel;
+  QLabel* TimeBelowTargetLabel;
 
  private:
   QList<QLabel*> all() const;

@@ -7,8 +7,11 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "engine/arrival_rate.h"
+#include "engine/forecast_file.h"
 #include "shared/command_button.h"
 #include "shared/entry_edit.h"
+#include "shared/file_choice_dialog.h"
 #include "base/number_format.h"
 
 using morvane::Real;
@@ -58,6 +61,12 @@ const Box kBoxes[] = {
      &ScenarioInputs::BaseServers, nullptr, 1, 35, nullptr, 0, FollowUp::BaseStaffing},
     {"ServiceRateEdit", "Service Rate (per hour)", "Input the service rate per hour", nullptr,
      &ScenarioInputs::ServiceRate, 0.01L, 100, nullptr, 5, FollowUp::Invalidate},
+    {"ServiceSecondsEdit", "Answer within (seconds)",
+     "Input the target answer time T of the service level, in seconds",
+     &ScenarioInputs::ServiceLevelSeconds, nullptr, 0, 3600, nullptr, 0, FollowUp::Invalidate},
+    {"ServiceTargetEdit", "Target service level (%)",
+     "Input the share of contacts to answer within T, in percent", nullptr,
+     &ScenarioInputs::ServiceLevelTarget, 0, 100, nullptr, 5, FollowUp::Invalidate},
     {"DelayCostEdit", "$/person hr of delay", "Gives the cost per person-hour of delay", nullptr,
      &ScenarioInputs::DelayCost, 0, 1000, nullptr, 10, FollowUp::CostLabels},
     {"FullTimeCostEdit", "$/Full time person", "Gives the cost per full time employee per shift",
@@ -80,8 +89,8 @@ const Box kBoxes[] = {
      nullptr, 100, 500, nullptr, 0, FollowUp::Invalidate},
 };
 enum BoxIndex { kMeanDemand, kAmplitude, kCycles, kShift, kBlockMin, kServers, kServiceRate,
-                kDelayCost, kFullTimeCost, kPartTimeCost, kTimeStep, kMaxIterations,
-                kMaxPercentChange, kInitMaxState };
+                kServiceSeconds, kServiceTarget, kDelayCost, kFullTimeCost, kPartTimeCost,
+                kTimeStep, kMaxIterations, kMaxPercentChange, kInitMaxState };
 
 }  // namespace
 
@@ -94,8 +103,13 @@ ScenarioPanels::ScenarioPanels(MorvaneApp& app, QWidget* parent) : QWidget(paren
   BlockCheckBox->setObjectName("BlockCheckBox");
   static_cast<QFormLayout*>(demand->layout())->addRow(BlockCheckBox, addBox(kBoxes[kBlockMin]));
   connect(BlockCheckBox, &QCheckBox::clicked, this, &ScenarioPanels::BlockCheckBoxClick);
+  static_cast<QFormLayout*>(demand->layout())->addRow(forecastRow(demand));
+  ForecastLabel = new QLabel(demand);
+  ForecastLabel->setObjectName("ForecastLabel");
+  static_cast<QFormLayout*>(demand->layout())->addRow(ForecastLabel);
 
-  QWidget* servers = panel({&kBoxes[kServers], &kBoxes[kServiceRate]});
+  QWidget* servers = panel({&kBoxes[kServers], &kBoxes[kServiceRate], &kBoxes[kServiceSeconds],
+                            &kBoxes[kServiceTarget]});
   SetTimes = new CommandButton("SetTimes", "&Set Times",
                                "Click to set the shift characteristics and starting times", servers);
   ImproveCurrentSolnButton =
@@ -145,6 +159,7 @@ void ScenarioPanels::writeBoxes() {
                                      in.*(box->real), box->precision, 2, app_.locale)));
   }
   BlockCheckBox->setChecked(in.BlockDemand);
+  showDemandSource();
 }
 
 void ScenarioPanels::showValue(morvane::ShownValue value) {
@@ -179,6 +194,65 @@ void ScenarioPanels::boxExit(const Box& box, EntryEdit* edit) {
       break;
     case FollowUp::CostLabels: emit costChanged(); break;
   }
+}
+
+QWidget* ScenarioPanels::forecastRow(QWidget* parent) {
+  auto* row = new QWidget(parent);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  ForecastCheckBox = new QCheckBox("Forecast", row);
+  ForecastCheckBox->setObjectName("ForecastCheckBox");
+  ForecastCheckBox->setToolTip("Demand from the loaded forecast instead of the sine");
+  ForecastCheckBox->setEnabled(false);
+  LoadForecastButton = new CommandButton("LoadForecastButton", "Load &forecast...",
+                                         "Read a forecast of contacts per interval (CSV)", row);
+  layout->addWidget(ForecastCheckBox);
+  layout->addWidget(LoadForecastButton);
+  connect(ForecastCheckBox, &QCheckBox::clicked, this, &ScenarioPanels::ForecastCheckBoxClick);
+  connect(LoadForecastButton, &QPushButton::clicked, this, &ScenarioPanels::LoadForecastClick);
+  QStringList filters{"Forecast (CSV) (*.csv)", "All files (*)"};
+  ForecastDialog = new FileChoiceDialog(this, "ForecastDialog", filters, "csv");
+  ForecastDialog->setWindowTitle("Load forecast");
+  ForecastDialog->setAcceptMode(QFileDialog::AcceptOpen);
+  ForecastDialog->setFileMode(QFileDialog::ExistingFile);
+  return row;
+}
+
+void ScenarioPanels::LoadForecastClick() {
+  const QString name = ForecastDialog->chooseFile();
+  if (name.isEmpty()) return;
+  ScenarioInputs& in = app_.model.inputs;
+  if (!morvane::ReadForecastFile(in, name.toStdString(), *app_.ui)) return;
+  loaded_ = in.Forecast;
+  showDemandSource();
+  emit modelInputChanged();
+}
+
+void ScenarioPanels::ForecastCheckBoxClick() {
+  ScenarioInputs& in = app_.model.inputs;
+  in.Forecast = ForecastCheckBox->isChecked() ? loaded_ : std::nullopt;
+  showDemandSource();
+  emit modelInputChanged();
+}
+
+void ScenarioPanels::showDemandSource() {
+  const ScenarioInputs& in = app_.model.inputs;
+  const bool forecast = in.Forecast.has_value();
+  if (forecast) loaded_ = in.Forecast;
+  ForecastCheckBox->setEnabled(loaded_.has_value());
+  ForecastCheckBox->setChecked(forecast);
+  for (const BoxIndex sine : {kMeanDemand, kAmplitude, kCycles, kShift, kBlockMin})
+    findChild<EntryEdit*>(kBoxes[sine].name)->setEnabled(!forecast);
+  BlockCheckBox->setEnabled(!forecast);
+  findChild<EntryEdit*>(kBoxes[kMeanDemand].name)
+      ->setText(QString::fromStdString(morvane::NumberText(morvane::MeanArrivalRate(in), 5, 2,
+                                                            app_.locale)));
+  ForecastLabel->setText(
+      loaded_ ? QString::fromStdString(loaded_->FileName + ": " +
+                                       std::to_string(loaded_->IntervalMinutes) + " min, peak " +
+                                       morvane::NumberText(loaded_->peak(), 5, 1, app_.locale) +
+                                       "/h")
+              : QString());
 }
 
 void ScenarioPanels::BlockCheckBoxClick() {

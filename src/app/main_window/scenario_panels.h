@@ -8,7 +8,12 @@
 
 #include "shared/morvane_app.h"
 
+#include <optional>
+
+#include "engine/demand_forecast.h"
+
 class EntryEdit;
+class FileChoiceDialog;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -30,6 +35,10 @@ class ScenarioPanels : public QWidget {
   QPushButton* SetTimes;
   QPushButton* ImproveCurrentSolnButton;
   QLabel* ServerCountUsedLabel;
+  QPushButton* LoadForecastButton;
+  QCheckBox* ForecastCheckBox;  // the demand follows the loaded forecast
+  QLabel* ForecastLabel;        // the loaded forecast's file name, interval and peak
+  FileChoiceDialog* ForecastDialog;
 
  signals:
   void modelInputChanged();  // results no longer match the inputs
@@ -41,8 +50,14 @@ class ScenarioPanels : public QWidget {
   EntryEdit* addBox(const Box& box);
   void boxExit(const Box& box, EntryEdit* edit);
   void BlockCheckBoxClick();
+  void LoadForecastClick();
+  void ForecastCheckBoxClick();
+  // Boxes of the sine and blocks off while a forecast is in force; the label.
+  void showDemandSource();
+  QWidget* forecastRow(QWidget* parent);
 
   MorvaneApp& app_;
   QCheckBox* BlockCheckBox;
   std::vector<std::pair<const Box*, EntryEdit*>> boxes_;
+  std::optional<morvane::DemandForecast> loaded_;  // the last forecast read
 };

@@ -12,7 +12,20 @@ Real SinusoidalRateAt(const ScenarioInputs& inputs, Real t) {
              std::sin(twoPi * inputs.CyclesPerDay * (t - inputs.DemandShift) / kMinutesPerDay);
 }
 
+Real ProfileRateAt(const ScenarioInputs& inputs, Real t) {
+  return inputs.Forecast ? inputs.Forecast->rateAt(t) : SinusoidalRateAt(inputs, t);
+}
+
+Real MeanArrivalRate(const ScenarioInputs& inputs) {
+  return inputs.Forecast ? inputs.Forecast->mean() : inputs.MeanDemand;
+}
+
+Real PeakArrivalRate(const ScenarioInputs& inputs) {
+  return inputs.Forecast ? inputs.Forecast->peak() : inputs.MeanDemand + inputs.DemandAmplitude;
+}
+
 Real ArrivalRateAt(const ScenarioInputs& inputs, Real t) {
+  if (inputs.Forecast) return inputs.Forecast->rateAt(t);
   if (!inputs.BlockDemand) return SinusoidalRateAt(inputs, t);
   // The rate of a block is the rate at the block's first whole minute.
   const auto minute = static_cast<std::int64_t>(t);

@@ -7,12 +7,21 @@
 
 namespace morvane {
 
-// lambda(t) per hour at t minutes after midnight, with blocks when BlockDemand.
+// lambda(t) per hour at t minutes after midnight: the forecast's when one is in
+// force, else the sinusoid, with blocks when BlockDemand.
 Real ArrivalRateAt(const ScenarioInputs& inputs, Real t);
 
-// The sinusoid alone (no blocks): what the staffing window charts and uses for its
-// "Arrivals" column.
+// The sinusoid alone (no blocks).
 Real SinusoidalRateAt(const ScenarioInputs& inputs, Real t);
+
+// What the staffing window charts and uses for its "Arrivals" column: the
+// forecast when one is in force, else the sinusoid without blocks.
+Real ProfileRateAt(const ScenarioInputs& inputs, Real t);
+
+// The day's mean and peak arrival rates: the forecast's, else MeanDemand and
+// MeanDemand + DemandAmplitude.
+Real MeanArrivalRate(const ScenarioInputs& inputs);
+Real PeakArrivalRate(const ScenarioInputs& inputs);
 
 // Steps per day for a step of the given seconds: ceil(86400 / seconds).
 std::int32_t StepsPerDay(std::int32_t timeStepSeconds);

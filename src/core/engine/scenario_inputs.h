@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "base/real.h"
+#include "engine/demand_forecast.h"
 
 namespace morvane {
 
@@ -23,6 +25,10 @@ struct ScenarioInputs {
   Real DelayCost = 12.0L;              // per person-hour, 0..1000
   Real FullTimeCost = 125.0L;          // per employee per day, 0..100000
   Real PartTimeCost = 70.0L;           // per employee per day, 0..FullTimeCost
+  std::int32_t ServiceLevelSeconds = 20;  // target answer time T, 0..3600
+  Real ServiceLevelTarget = 80.0L;         // percent answered within T, 0..100
+  // Demand from a forecast file when set: then the sine's inputs and blocks are not used.
+  std::optional<DemandForecast> Forecast;
 
   bool operator==(const ScenarioInputs&) const = default;
 };
@@ -42,6 +48,8 @@ struct InputRanges {
   static constexpr std::int32_t kBlockMinutesLow = 1, kBlockMinutesHigh = 1440;
   static constexpr Real kDelayCostLow = 0, kDelayCostHigh = 1000;
   static constexpr Real kFullTimeCostLow = 0, kFullTimeCostHigh = 100000;
+  static constexpr std::int32_t kServiceSecondsLow = 0, kServiceSecondsHigh = 3600;
+  static constexpr Real kServiceTargetLow = 0, kServiceTargetHigh = 100;
 };
 
 }  // namespace morvane

@@ -66,12 +66,12 @@ Real MeanOf(const ProbVector& vector, std::int32_t maxStates) {
 
 std::optional<std::string> ComputationRefusal(const Model& model) {
   const ScenarioInputs& in = model.inputs;
-  if (in.DemandAmplitude > in.MeanDemand)
+  if (!in.Forecast && in.DemandAmplitude > in.MeanDemand)
     return "The demand amplitude (" + GeneralText(in.DemandAmplitude) +
            ") is above the mean demand (" + GeneralText(in.MeanDemand) +
            "), so the arrival rate would fall below zero.\rLower the amplitude or raise the "
            "mean demand.";
-  const Real peak = in.MeanDemand + in.DemandAmplitude;
+  const Real peak = PeakArrivalRate(in);
   if (StableServers(0, peak, in.ServiceRate) > kMaxRaisedServers)
     return "The peak demand of " + GeneralText(peak) + " per hour needs more than " +
            std::to_string(kMaxRaisedServers) + " servers at a service rate of " +

@@ -7,6 +7,7 @@
 #include "optimiser/plan_install.h"
 #include "staffing/schedule_plan.h"
 #include "engine/steady_state.h"
+#include "engine/arrival_rate.h"
 
 namespace morvane {
 namespace {
@@ -66,7 +67,7 @@ std::optional<GASolution> Improve(GAContext& context, const std::function<void()
   state.StopRequested = false;
   const ScenarioInputs& in = model.inputs;
   settings.MaxCost =
-      std::max(4 * in.FullTimeCost * in.MeanDemand / in.ServiceRate, model.staffing.LaborCost);
+      std::max(4 * in.FullTimeCost * MeanArrivalRate(in) / in.ServiceRate, model.staffing.LaborCost);
   // 9.-11.
   improving();
   DoImprovements(context, 1, state.population);

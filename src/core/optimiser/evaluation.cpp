@@ -5,6 +5,8 @@
 
 #include "optimiser/ga_state.h"
 #include "optimiser/plan_install.h"
+#include "engine/arrival_rate.h"
+#include "engine/service_level.h"
 #include "engine/steady_state.h"
 #include "engine/time_dependent_solver.h"
 
@@ -20,7 +22,8 @@ void ApplyFigures(const EngineFigures& figures, const GASettings& settings, GASo
   plan.TotalCost = figures.TotalCost;
   plan.MaxPWait = figures.MaxPWait;
   plan.MinutesOverLimit = figures.MinutesOverLimit;
-  if (settings.FirstObjectiveIndex >= 0 && settings.FirstObjectiveIndex <= 2)
+  plan.MinutesBelowServiceTarget = figures.MinutesBelowServiceTarget;
+  if (settings.FirstObjectiveIndex >= 0 && settings.FirstObjectiveIndex != kObjectiveNone)
     plan.Objective1 = ObjectiveValue(plan, settings.FirstObjectiveIndex);
   plan.Objective2 = ObjectiveValue(plan, settings.SecondObjectiveIndex);
   plan.StatesUsed = figures.StatesUsed;
@@ -29,7 +32,7 @@ void ApplyFigures(const EngineFigures& figures, const GASettings& settings, GASo
 bool PassesCapacityTest(const Model& model) {
   const PeriodCounts& onDuty = model.staffing.OnDutyByPeriod[OnDutyTotal];
   const std::int64_t served = std::accumulate(onDuty.begin(), onDuty.end(), std::int64_t{0});
-  return served * model.inputs.ServiceRate > model.inputs.MeanDemand * kPeriods;
+  return served * model.inputs.ServiceRate > MeanArrivalRate(model.inputs) * kPeriods;
 }
 
 bool InstallForEvaluation(Model& model, std::int32_t gaStates, const GASolution& plan) {
@@ -59,6 +62,7 @@ std::optional<EngineFigures> TimeDependentFigures(Model& model, UserInterface& u
   figures.TotalCost = steps.TotalPersonHours * model.inputs.DelayCost + model.staffing.LaborCost;
   figures.MaxPWait = steps.MaxPWait;
   figures.MinutesOverLimit = steps.MinutesOverLimit;
+  figures.MinutesBelowServiceTarget = TimeDepServiceDay(model).minutesBelowTarget;
   figures.StatesUsed = model.inputs.MaxStates;
   return figures;
 }

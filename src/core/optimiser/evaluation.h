@@ -22,7 +22,7 @@ struct GAContext;
 
 // The capacity test of the plan installed in the model: the day's service
 // capacity, (sum over the 96 periods of those on duty) * ServiceRate, must
-// exceed the day's mean demand, MeanDemand * 96.
+// exceed the day's mean demand, (mean arrival rate) * 96.
 bool PassesCapacityTest(const Model& model);
 
 // Steps 1-3: the plan into StartTimes, ScheduleGridExit, MaxStates = max(gaStates,
@@ -37,6 +37,7 @@ struct EngineFigures {
   Real TotalCost = 0;    // TotalPersonHours * DelayCost + LaborCost
   Real MaxPWait = 0;     // the solver's day measures
   Real MinutesOverLimit = 0;
+  Real MinutesBelowServiceTarget = 0;  // the day's service figures
   std::int32_t StatesUsed = 0;  // MaxStates as the solver left it
 };
 

@@ -8,6 +8,7 @@
 #include "optimiser/plan_install.h"
 #include "optimiser/random_solution.h"
 #include "engine/steady_state.h"
+#include "engine/arrival_rate.h"
 
 namespace morvane {
 namespace {
@@ -60,7 +61,7 @@ class GARun : public Forecast {
   // 3. A maximum cost below one full-timer per server needed on average is only warned about.
   bool costAccepted() {
     const ScenarioInputs& in = c_.model.inputs;
-    if (!(settings_.MaxCost < in.FullTimeCost * in.MeanDemand / in.ServiceRate + 1)) return true;
+    if (!(settings_.MaxCost < in.FullTimeCost * MeanArrivalRate(in) / in.ServiceRate + 1)) return true;
     return c_.ui.ask("Warning ... \rMaximum cost of " + number(settings_.MaxCost, 12, 2) +
                          " appears to be too low.\rDo you really want to continue?",
                      MessageKind::Warning);

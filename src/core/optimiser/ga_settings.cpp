@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numeric>
 #include <thread>
+#include "engine/arrival_rate.h"
 
 namespace morvane {
 namespace {
@@ -41,7 +42,7 @@ std::optional<double> MinCost(const Model& model) {
   const std::int32_t fd = OnDutyPeriods(model.staffing.DutyTemplate[FullTime]);
   if (fd <= 0) return std::nullopt;
   const ScenarioInputs& in = model.inputs;
-  const Real r = in.MeanDemand * kPeriods / (fd * in.ServiceRate);
+  const Real r = MeanArrivalRate(in) * kPeriods / (fd * in.ServiceRate);
   Real n = std::ceil(r);
   if (n == r) n += 1;  // strictly above r
   return static_cast<double>(n * in.FullTimeCost);
@@ -56,7 +57,7 @@ bool FullTimeCheaper(const Model& model) {
 void ResetGASettings(GASettings& settings, Model& model) {
   const ScenarioInputs& in = model.inputs;
   GASettings reset;
-  reset.MaxCost = 4 * in.FullTimeCost * in.MeanDemand / in.ServiceRate;
+  reset.MaxCost = 4 * in.FullTimeCost * MeanArrivalRate(in) / in.ServiceRate;
   reset.NumberToCarryOver = settings.NumberToCarryOver;
   reset.AllowSwap = settings.AllowSwap;
   reset.Threads = settings.Threads;

@@ -16,6 +16,8 @@ namespace morvane {
 
 inline constexpr std::int32_t kMaxPopulation = 250;
 inline constexpr std::int32_t kObjectiveNone = 3;
+// Added after "None", so that the numbers settings and history already hold keep their meaning.
+inline constexpr std::int32_t kObjectiveService = 4;
 inline constexpr std::int32_t kMaxThreads = 64;
 
 struct GASettings {
@@ -28,7 +30,8 @@ struct GASettings {
   std::int32_t NumberToCarryOver = 5;  // 0 .. PopulationSize - 2
   Real FullTimeBias = 0.9L;            // -1 .. 2
   std::int32_t StartInterval = 1;      // periods: 1, 2, 4, 6, 8, 12, 16, 24, 32, 48
-  std::int32_t FirstObjectiveIndex = 0;   // 0 "Total Cost", 1 "Min {Max P(wait)}", 2 minutes
+  // 0 "Total Cost", 1 "Min {Max P(wait)}", 2 minutes over limit, 4 minutes below service target
+  std::int32_t FirstObjectiveIndex = 0;
   std::int32_t SecondObjectiveIndex = 3;  // the same, or 3 "None"
   bool ImproveBest = false;
   bool ImproveCarryOver = false;
@@ -74,7 +77,7 @@ std::int32_t OnDutyPeriods(const PeriodCounts& dutyTemplate);
 
 // Cost of the fewest full-time employees whose service over the day exceeds the
 // day's mean demand: n * FullTimeCost, n the smallest whole number above
-// r = MeanDemand * 96 / (Fd * ServiceRate). Nothing when the full-time template
+// r = (mean arrival rate) * 96 / (Fd * ServiceRate). Nothing when the full-time template
 // has no period on duty (no number of full-timers serves anyone).
 std::optional<double> MinCost(const Model& model);
 

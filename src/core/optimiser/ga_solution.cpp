@@ -9,6 +9,8 @@ std::string ObjectivePart(const GASolution& plan, std::int32_t item, const Numbe
       return CurrencyText(plan.TotalCost, 15, 2, locale);
     case 1:
       return NumberText(plan.MaxPWait, 6, 4, locale);
+    case kObjectiveService:
+      return NumberText(plan.MinutesBelowServiceTarget, 7, 1, locale);
     default:
       return NumberText(plan.MinutesOverLimit, 7, 1, locale);
   }
@@ -54,6 +56,8 @@ Real ObjectiveValue(const GASolution& plan, std::int32_t item) {
       return plan.MaxPWait;
     case 2:
       return plan.MinutesOverLimit;
+    case kObjectiveService:
+      return plan.MinutesBelowServiceTarget;
     default:
       return 0;
   }

@@ -25,6 +25,7 @@ struct GASolution {
   std::int32_t NumFullTime = 0;
   std::int32_t NumPartTime = 0;
   Real MinutesOverLimit = 0;  // minutes with P(wait) above CriticalPWait
+  Real MinutesBelowServiceTarget = 0;  // minutes with arrivals below the target service level
   Real MaxPWait = 0;
   Real TotalCost = 0;         // PersonHours * DelayCost + LaborCost
   Real Objective2 = 0;        // 0 when the second objective is "None"

@@ -13,6 +13,7 @@ void Clear(GASolution& plan) {
   plan.NumPartTime = 0;
   plan.Objective1 = 0;
   plan.MinutesOverLimit = 0;
+  plan.MinutesBelowServiceTarget = 0;
   plan.MaxPWait = 0;
   plan.Objective2 = 0;
   plan.TotalCost = 0;

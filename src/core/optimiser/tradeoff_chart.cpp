@@ -39,6 +39,8 @@ std::string ClickLine(std::int32_t item, double value, Real criticalPWait,
     case 2:
       return "Time P(Wait)>" + NumberText(criticalPWait, 5, 3, locale) + " = " +
              NumberText(value, 6, 1, locale);
+    case kObjectiveService:
+      return "Time below SL target = " + NumberText(value, 6, 1, locale);
     default:
       return "";
   }
@@ -64,6 +66,8 @@ std::optional<std::string> TradeoffAxisTitle(std::int32_t item, Real criticalPWa
       return "Max P(wait)";
     case 2:
       return "Time P(wait) > " + NumberText(criticalPWait, 5, 3, locale);
+    case kObjectiveService:
+      return "Time below service target";
     default:
       return std::nullopt;
   }

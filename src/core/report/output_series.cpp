@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/measures.h"
+#include "engine/service_level.h"
 
 namespace morvane {
 namespace {
@@ -50,6 +51,14 @@ std::vector<ChartPoint> TimeDepNumberSeries(const Model& model) {
 
 std::vector<ChartPoint> TimeDepPWaitSeries(const Model& model) {
   return PerStep(model, [&](std::int32_t k) { return TimeDepPWait(model, k); });
+}
+
+std::vector<ChartPoint> SteadyServiceLevelSeries(const Model& model) {
+  return PerMinute([&](int m) { return SteadyService(model, m).level; });
+}
+
+std::vector<ChartPoint> TimeDepServiceLevelSeries(const Model& model) {
+  return PerStep(model, [&](std::int32_t k) { return TimeDepService(model, k).level; });
 }
 
 std::vector<ChartPoint> DistributionSeries(const ProbVector& vector, std::int32_t stateLimit) {

@@ -20,6 +20,9 @@ std::vector<ChartPoint> SteadyPWaitSeries(const Model& model);
 // Per time step k = 0..NumSteps of the last time-dependent run, x = k * TimeStepSeconds / 60.
 std::vector<ChartPoint> TimeDepNumberSeries(const Model& model);
 std::vector<ChartPoint> TimeDepPWaitSeries(const Model& model);
+// Service level (fraction answered within the target time) per minute and per step.
+std::vector<ChartPoint> SteadyServiceLevelSeries(const Model& model);
+std::vector<ChartPoint> TimeDepServiceLevelSeries(const Model& model);
 
 // The states drawn of a distribution: n = 0, 1, ... while the probability drawn is
 // below 0.99995 or n <= stateLimit, so at least 0..stateLimit; never past the

@@ -1,6 +1,7 @@
 #include "report/summary_lines.h"
 
 #include "engine/measures.h"
+#include "engine/service_level.h"
 
 namespace morvane {
 namespace {
@@ -30,16 +31,30 @@ class SummaryWriter {
   std::vector<SummaryLine> lines;
 };
 
-void WriteInputs(SummaryWriter& out, const Model& model, const NumberLocale& locale) {
-  const ScenarioInputs& in = model.inputs;
+void WriteDemand(SummaryWriter& out, const ScenarioInputs& in, const NumberLocale& locale) {
+  if (const auto& forecast = in.Forecast) {
+    out.labelled("Demand forecast file", forecast->FileName);
+    out.labelled("Forecast interval in minutes", std::to_string(forecast->IntervalMinutes));
+    out.labelled("Lowest demand per hour", NumberText(forecast->lowest(), 6, 2, locale));
+    out.labelled("Mean Demand per hour", NumberText(forecast->mean(), 6, 2, locale));
+    out.labelled("Peak demand per hour", NumberText(forecast->peak(), 6, 2, locale));
+    return;
+  }
   out.labelled("Mean Demand per hour", NumberText(in.MeanDemand, 6, 2, locale));
   out.labelled("Demand amplitude (peak-mean)", NumberText(in.DemandAmplitude, 6, 2, locale));
   out.labelled("Cycles per day", std::to_string(in.CyclesPerDay));
   out.labelled("Demand shift in minutes", NumberText(in.DemandShift, 5, 2, locale));
+}
+
+void WriteInputs(SummaryWriter& out, const Model& model, const NumberLocale& locale) {
+  const ScenarioInputs& in = model.inputs;
+  WriteDemand(out, in, locale);
   out.empty();
   if (model.flags.UseBaseServers)
     out.labelled("Base Number of servers", std::to_string(in.BaseServers));
   out.labelled("Mean Service Rate", NumberText(in.ServiceRate, 5, 2, locale));
+  out.labelled("Target answer time in seconds", std::to_string(in.ServiceLevelSeconds));
+  out.labelled("Target service level in percent", NumberText(in.ServiceLevelTarget, 6, 2, locale));
   out.empty();
   out.labelled("Cost per person hour of delay", CurrencyText(in.DelayCost, 15, 2, locale));
   out.labelled("Cost per full time employee", CurrencyText(in.FullTimeCost, 15, 2, locale));
@@ -100,6 +115,10 @@ void WriteResults(SummaryWriter& out, const Model& model, const NumberLocale& lo
        {&labels.TotalPersonHoursLabel, &labels.TotalPersonHoursCostLabel,
         &labels.TotalLaborCostLabel, &labels.TotalCostLabel, &labels.MaxProbWaitLabel,
         &labels.TimeOverLimitLabel, &labels.MaxP200Label})
+    out.body(*caption);
+  const ServiceLabels service = ServiceLabelTexts(model, locale);
+  for (const std::string* caption : {&service.ServiceLevelLabel, &service.SpeedOfAnswerLabel,
+                                     &service.TimeBelowTargetLabel})
     out.body(*caption);
 }
 

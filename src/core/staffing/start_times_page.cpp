@@ -32,7 +32,7 @@ PeriodDemand PeriodDemandOf(const ScenarioInputs& inputs, int period) {
   PeriodDemand demand;
   for (int j = 0; j < kMinutesPerPeriod; ++j) {
     const Real minute = static_cast<Real>(period * kMinutesPerPeriod + j);
-    demand.peakArrivals = std::max(demand.peakArrivals, SinusoidalRateAt(inputs, minute));
+    demand.peakArrivals = std::max(demand.peakArrivals, ProfileRateAt(inputs, minute));
   }
   // The same rule that raises the servers of an overloaded queue: the smallest
   // n with n * mu > peak, so an exact multiple needs one server more.
@@ -55,7 +55,7 @@ CapacityChartSeries MeanArrivalsVsServiceCapacity(const Model& model) {
   series.serviceCapacity.reserve(kMinutePoints);
   for (int m = 0; m < kMinutePoints; ++m) {
     const Real minute = static_cast<Real>(m);
-    series.meanArrivals.push_back({minute, SinusoidalRateAt(model.inputs, minute)});
+    series.meanArrivals.push_back({minute, ProfileRateAt(model.inputs, minute)});
     series.serviceCapacity.push_back(
         {minute, model.staffing.ServersOnDuty[m] * model.inputs.ServiceRate});
   }

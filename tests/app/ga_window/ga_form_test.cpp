@@ -183,6 +183,17 @@ TEST_F(GAFormTest, TheSameObjectiveTwiceResetsTheSecondToNone) {
   EXPECT_EQ(gaChild<RadioGroup>("SecondObjective")->itemIndex(), 3);
 }
 
+// The service objective keeps its number 4 in both groups, though the first has no "None".
+TEST_F(GAFormTest, MinutesBelowTheServiceTargetIsObjectiveFourInBothGroups) {
+  ui.allowMessages();
+  choose("SecondObjective", 4);
+  EXPECT_EQ(ga->settings().SecondObjectiveIndex, kObjectiveService);
+  choose("FirstObjective", 3);
+  EXPECT_EQ(ga->settings().FirstObjectiveIndex, kObjectiveService);
+  EXPECT_EQ(ui.messages, std::vector<std::string>{kObjectiveClashMessage});
+  EXPECT_EQ(gaChild<RadioGroup>("SecondObjective")->itemIndex(), kObjectiveNone);
+}
+
 TEST_F(GAFormTest, ASeededRunReportsAndInstallsWhatTheCoreRunDoes) {
   smallRun();
   const GASettings settings = ga->settings();

@@ -15,6 +15,7 @@
 
 #include "program/morvane_windows.h"
 #include "shared/chart_panel.h"
+#include "shared/file_choice_dialog.h"
 #include "shared/radio_group.h"
 #include "base/number_format.h"
 #include "support/chart_axes.h"
@@ -425,6 +426,60 @@ TEST_F(MorvaneFormTest, OutputAxesFitTheDataAgainAndAgain) {
   choose("WhatToPlotGroup", 1);
   EXPECT_EQ(TickLabels(*AxisAt(*child<ChartPanel>("OutputChart2"), Qt::AlignRight)),
             QStringList({"0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}));
+}
+
+// The example forecast loaded with the button, its figures shown, the sine's
+// boxes off; the service level over the day with its target; back to the sine.
+TEST_F(MorvaneFormTest, AForecastDrivesTheDayAndTheServiceLevelIsPlotted) {
+  form->findChild<FileChoiceDialog*>("ForecastDialog")->setChooser([](FileChoiceDialog&) {
+    return QStringLiteral(MORVANE_EXAMPLES_DIR "/contact_centre_day.csv");
+  });
+  click("LoadForecastButton");
+  EXPECT_EQ(caption("ForecastLabel"), "contact_centre_day.csv: 30 min, peak 70.0/h");
+  EXPECT_TRUE(child<QCheckBox>("ForecastCheckBox")->isChecked());
+  EXPECT_FALSE(child<QLineEdit>("AmplitudeEdit")->isEnabled());
+  EXPECT_FALSE(child<QCheckBox>("BlockCheckBox")->isEnabled());
+  EXPECT_EQ(text("MeanDemandEdit"), "28.12");  // 28.125 to even
+  enter("ServersEdit", "30");
+  enter("TimeStepEdit", "10");
+  enter("ServiceSecondsEdit", "30");
+  enter("ServiceTargetEdit", "90");
+  computeBoth();
+  EXPECT_EQ(series("OutputChart", "Arrivals")->points()[600].y(), 70);
+  EXPECT_TRUE(caption("ServiceLevelLabel").startsWith("Service Level (30 s) = "));
+  EXPECT_TRUE(caption("TimeBelowTargetLabel").startsWith("Time SL < 90.0 % = "));
+
+  choose("WhatToPlotGroup", 2);
+  auto* serviceChart = child<ChartPanel>("OutputChart3");
+  EXPECT_FALSE(serviceChart->isHidden());
+  EXPECT_TRUE(child<ChartPanel>("OutputChart")->isHidden());
+  EXPECT_EQ(form->visibleOutputChart(), serviceChart);
+  EXPECT_EQ(series("OutputChart3", "Time Dep. Service Level")->count(),
+            app.model.steps.NumSteps + 1);
+  EXPECT_EQ(series("OutputChart3", "SS Service Level")->count(), 1441);
+  EXPECT_EQ(series("OutputChart3", "Target")->points(),
+            (QList<QPointF>{{0, 0.9}, {1440, 0.9}}));
+
+  auto* forecast = child<QCheckBox>("ForecastCheckBox");
+  QTest::mouseClick(forecast, Qt::LeftButton, {}, QPoint(6, forecast->height() / 2));
+  EXPECT_FALSE(app.model.inputs.Forecast);
+  EXPECT_TRUE(child<QLineEdit>("AmplitudeEdit")->isEnabled());
+  EXPECT_EQ(text("MeanDemandEdit"), "10.00");
+  EXPECT_TRUE(child<QLabel>("ServiceLevelLabel")->isHidden());
+}
+
+TEST_F(MorvaneFormTest, ABadForecastFileIsToldAndChangesNothing) {
+  ui.allowMessages();
+  form->findChild<FileChoiceDialog*>("ForecastDialog")->setChooser([](FileChoiceDialog&) {
+    return QStringLiteral(MORVANE_EXAMPLES_DIR "/../README.md");
+  });
+  click("LoadForecastButton");
+  expectMessages({"File <README.md>, line 1, column \"start\": the header has no \"start\" "
+                  "column.\rThe demand in force is kept."});
+  EXPECT_FALSE(app.model.inputs.Forecast);
+  EXPECT_FALSE(child<QCheckBox>("ForecastCheckBox")->isEnabled());
+  EXPECT_TRUE(child<QLineEdit>("AmplitudeEdit")->isEnabled());
+  EXPECT_EQ(caption("ForecastLabel"), "");
 }
 
 TEST_F(MorvaneFormTest, LegendCheckBoxesHideAndShowTheirSeries) {

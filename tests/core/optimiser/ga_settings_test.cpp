@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "optimiser/evaluation.h"
+
 namespace morvane {
 namespace {
 
@@ -26,6 +28,17 @@ TEST(GASettings, MinCostAndResetWithTheDefaults) {
   EXPECT_EQ(settings.NumberToCarryOver, 7);
   EXPECT_FALSE(settings.AllowSwap);
   EXPECT_EQ(model.CriticalPWait, 0.2L);
+}
+
+// MinCost and the capacity test follow the forecast's mean, not the sine's.
+TEST(GASettings, MinCostAndTheCapacityTestFollowAForecast) {
+  Model model;
+  model.inputs.Forecast = DemandForecast{"day.csv", 720, {4, 14}};  // mean 9: r = 10.8, n = 11
+  EXPECT_EQ(MinCost(model), 1375.0);
+  model.staffing.OnDutyByPeriod[OnDutyTotal].fill(4);  // 4 x 96 x 2.5 = 960 > 9 x 96
+  EXPECT_TRUE(PassesCapacityTest(model));
+  model.inputs.Forecast->Rates = {4, 18};  // mean 11: 1056 > 960
+  EXPECT_FALSE(PassesCapacityTest(model));
 }
 
 TEST(GASettings, MaxCostIsCheckedAgainstMinCostAndRaisedToIt) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/measures.h"
+#include "engine/service_level.h"
 #include "report/summary_lines.h"
 
 namespace morvane {
@@ -61,6 +62,8 @@ TEST(SummaryLines, InputPartOfTheDefaultsInBaseMode) {
       "",
       "Base Number of servers                     = 6",
       "Mean Service Rate                          = 2.50",
+      "Target answer time in seconds              = 20",
+      "Target service level in percent            = 80.00",
       "",
       "Cost per person hour of delay              = $12.00",
       "Cost per full time employee                = $125.00",
@@ -74,6 +77,21 @@ TEST(SummaryLines, InputPartOfTheDefaultsInBaseMode) {
   EXPECT_EQ(Texts(lines), expected);
   for (std::size_t i = 0; i < lines.size(); ++i)
     EXPECT_EQ(lines[i].style, i < 3 ? SummaryStyle::Heading : SummaryStyle::Body) << i;
+}
+
+TEST(SummaryLines, AForecastReplacesTheSineLines) {
+  Model model;
+  installBaseStaffing(model);
+  model.inputs.Forecast = DemandForecast{"day.csv", 720, {4, 16}};
+  const auto texts = Texts(SummaryLines(model, kFixedLocale, false));
+  const std::vector<std::string> expected{
+      "Demand forecast file                       = day.csv",
+      "Forecast interval in minutes               = 720",
+      "Lowest demand per hour                     = 4.00",
+      "Mean Demand per hour                       = 10.00",
+      "Peak demand per hour                       = 16.00"};
+  EXPECT_EQ(std::vector<std::string>(texts.begin() + 6, texts.begin() + 11), expected);
+  EXPECT_EQ(texts[11], "");
 }
 
 TEST(SummaryLines, LargeValuesKeepTheirSeparatorsAndColumn) {
@@ -134,10 +152,11 @@ TEST(SummaryLines, OutputPartOnlyWhenResultsAreShown) {
   model.steps.TotalPersonHours = 96;
   const auto hidden = SummaryLines(model, kFixedLocale, false);
   const auto shown = SummaryLines(model, kFixedLocale, true);
-  ASSERT_EQ(shown.size(), hidden.size() + 2 + 3 + 3 + 7);
+  ASSERT_EQ(shown.size(), hidden.size() + 2 + 3 + 3 + 7 + 3);
   EXPECT_TRUE(std::equal(hidden.begin(), hidden.end(), shown.begin()));
 
   const ResultLabels labels = ResultLabelTexts(model, kFixedLocale);
+  const ServiceLabels service = ServiceLabelTexts(model, kFixedLocale);
   const std::vector<SummaryLine> output(shown.begin() + hidden.size(), shown.end());
   const std::vector<SummaryLine> expected{
       {""}, {""},
@@ -147,7 +166,8 @@ TEST(SummaryLines, OutputPartOnlyWhenResultsAreShown) {
       {""}, {""}, {""},
       {labels.TotalPersonHoursLabel}, {labels.TotalPersonHoursCostLabel},
       {labels.TotalLaborCostLabel}, {labels.TotalCostLabel}, {labels.MaxProbWaitLabel},
-      {labels.TimeOverLimitLabel}, {labels.MaxP200Label}};
+      {labels.TimeOverLimitLabel}, {labels.MaxP200Label}, {service.ServiceLevelLabel},
+      {service.SpeedOfAnswerLabel}, {service.TimeBelowTargetLabel}};
   EXPECT_EQ(output, expected);
   EXPECT_EQ(output[9].text, "Total Person Cost = $1,152.00");
 }

@@ -65,6 +65,16 @@ TEST(PeriodDemand, NoServiceMeansNoServerCountSuffices) {
   EXPECT_EQ(PeriodDemandOf(inputs, 0).minServers, 0);
 }
 
+TEST(PeriodDemand, AForecastGivesTheArrivalsAndTheChart) {
+  Model model;
+  model.inputs.Forecast = DemandForecast{"day.csv", 60, std::vector<Real>(24, 5)};
+  model.inputs.Forecast->Rates[10] = 50;  // 10:00 to 11:00
+  EXPECT_EQ(PeriodDemandOf(model.inputs, 40).peakArrivals, 50);
+  EXPECT_EQ(PeriodDemandOf(model.inputs, 40).minServers, 21);
+  EXPECT_EQ(PeriodDemandOf(model.inputs, 39).peakArrivals, 5);
+  EXPECT_EQ(MeanArrivalsVsServiceCapacity(model).meanArrivals[659].y, 50);
+}
+
 TEST(LaborCostCaption, ShowsTheCostAsCurrency) {
   EXPECT_EQ(LaborCostCaption(515, kFixedLocale), "Total Labor Cost = $515.00");
   EXPECT_EQ(LaborCostCaption(1234567.5L, kFixedLocale), "Total Labor Cost = $1,234,567.50");
