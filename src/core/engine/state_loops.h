@@ -1,0 +1,63 @@
+// How the per-state loops of the time-dependent engine treat their number
+// type. The extended engine's results are fixed to the last bit: it adds in
+// increasing n, one term at a time, and divides only where a test lets it. The
+// double engine is written for the vectoriser: it adds in eight interleaved
+// partial sums and computes every state before it selects. Its order is fixed
+// by the source, so its results do not depend on the instructions the
+// processor offers.
+#pragma once
+
+#include <array>
+
+namespace morvane {
+
+template <typename T>
+inline constexpr bool kVectorised = false;
+template <>
+inline constexpr bool kVectorised<double> = true;
+
+// Partial sums (and maxima) a loop keeps apart.
+template <typename T>
+inline constexpr int kLanes = kVectorised<T> ? 8 : 1;
+
+// combine(...combine(start, term(0))..., term(last)) with one running value per
+// lane, lane i taking the terms n = i (mod kLanes), then the lanes in order.
+// With one lane it is the plain loop in increasing n.
+template <typename T, typename Term, typename Combine>
+inline T FoldOverStates(int last, T start, Term term, Combine combine) {
+  constexpr int lanes = kLanes<T>;
+  std::array<T, lanes> part;
+  part.fill(start);
+  int n = 0;
+  for (; n + lanes - 1 <= last; n += lanes)
+    for (int i = 0; i < lanes; ++i) part[i] = combine(part[i], term(n + i));
+  for (int i = 0; n + i <= last; ++i) part[i] = combine(part[i], term(n + i));
+  T result = part[0];
+  for (int i = 1; i < lanes; ++i) result = combine(result, part[i]);
+  return result;
+}
+
+// term(0) + ... + term(last).
+template <typename T, typename Term>
+inline T SumOverStates(int last, Term term) {
+  return FoldOverStates<T>(last, T{0}, term, [](T sum, T value) { return sum + value; });
+}
+
+// The largest of start, term(0), ..., term(last); a NaN term never counts.
+template <typename T, typename Term>
+inline T LargestOverStates(int last, T start, Term term) {
+  return FoldOverStates<T>(last, start, term,
+                       [](T largest, T value) { return value > largest ? value : largest; });
+}
+
+}  // namespace morvane
+
+// The double engine's entry points are compiled twice, for baseline x86-64 and
+// for AVX2, and the program takes the one the processor runs when it starts.
+// Everything they call is compiled into them. AVX2 brings no fused
+// multiply-add here, so both give the same results to the last bit.
+#if defined(__x86_64__)
+#define MORVANE_VECTOR_CLONES [[gnu::target_clones("avx2", "default"), gnu::flatten]]
+#else
+#define MORVANE_VECTOR_CLONES [[gnu::flatten]]
+#endif
