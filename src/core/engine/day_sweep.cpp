@@ -109,8 +109,9 @@ T RungeKuttaStep(const T* __restrict x, const Stage<T>& start, const Stage<T>& m
   // again), doubles afterwards in the lanes of SumOverStates.
   std::int32_t clipped = 0;
   T total = 0;
+  const Divisor<T> three(3);
   StagePass(odd, end, [&](int n, T, T d) {
-    T value = x[n] + (sum[n] + d) / 3;
+    T value = x[n] + three.divide(sum[n] + d);
     if (value < 0) {
       value = 0;
       ++clipped;
@@ -144,15 +145,16 @@ template <typename T, bool Unclosed>
 void StoreStep(T* __restrict next, T total, BasicProbVector<T>& vector, int top, T& maxChange) {
   const T threshold = 0.0001L;
   T* __restrict old = &vector[0];
-  const T oldSum = Unclosed ? SumTo(old, top) : 1;
+  const Divisor<T> oldSum(Unclosed ? SumTo(old, top) : 1);
+  const Divisor<T> byTotal(total);
   for (int n = 0; n <= top; ++n) {
-    const T value = next[n] / total;
+    const T value = byTotal.divide(next[n]);
     if constexpr (kVectorised<T>) {
-      const T previous = Unclosed ? old[n] / oldSum : old[n];
+      const T previous = Unclosed ? oldSum.divide(old[n]) : old[n];
       const bool counts = value > threshold && previous > threshold && value > previous;
       next[n] = counts ? Rise(value, previous) : T{0};
     } else if (value > threshold) {
-      const T previous = Unclosed ? old[n] / oldSum : old[n];
+      const T previous = Unclosed ? oldSum.divide(old[n]) : old[n];
       // A fall (or no change) never raises the largest change, which starts at 0.
       if (previous > threshold && value > previous)
         maxChange = std::max(maxChange, Rise(value, previous));
@@ -165,8 +167,8 @@ void StoreStep(T* __restrict next, T total, BasicProbVector<T>& vector, int top,
 
 template <typename T>
 void Normalise(BasicProbVector<T>& vector, int top) {
-  const T sum = SumTo(&vector[0], top);
-  for (int n = 0; n <= top; ++n) vector[n] /= sum;
+  const Divisor<T> sum(SumTo(&vector[0], top));
+  for (int n = 0; n <= top; ++n) vector[n] = sum.divide(vector[n]);
 }
 
 template <typename T, bool Unclosed>

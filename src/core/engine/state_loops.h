@@ -1,10 +1,11 @@
 // How the per-state loops of the time-dependent engine treat their number
 // type. The extended engine's results are fixed to the last bit: it adds in
-// increasing n, one term at a time, and divides only where a test lets it. The
-// double engine is written for the vectoriser: it adds in eight interleaved
-// partial sums and computes every state before it selects. Its order is fixed
-// by the source, so its results do not depend on the instructions the
-// processor offers.
+// increasing n, one term at a time, divides where the equations divide, and
+// only where a test lets it. The double engine is written for speed: it adds
+// in eight interleaved partial sums, multiplies by reciprocals, and computes
+// every state before it selects, so that its loops vectorise. Its order is
+// fixed by the source, so its results do not depend on the instructions the
+// processor offers; they agree with the extended ones to about 1e-15.
 #pragma once
 
 #include <array>
@@ -48,6 +49,35 @@ template <typename T, typename Term>
 inline T LargestOverStates(int last, T start, Term term) {
   return FoldOverStates<T>(last, start, term,
                        [](T largest, T value) { return value > largest ? value : largest; });
+}
+
+// Division by a value that a loop keeps: a division for extended reals, a
+// multiplication by the reciprocal for doubles (a division costs as much as
+// several multiplications and does not pipeline as well).
+template <typename T>
+class Divisor {
+ public:
+  explicit Divisor(T divisor) : by_(kVectorised<T> ? 1 / divisor : divisor) {}
+  T divide(T value) const {
+    if constexpr (kVectorised<T>)
+      return value * by_;
+    else
+      return value / by_;
+  }
+
+ private:
+  T by_;  // the divisor, or its reciprocal
+};
+
+// The term after `term` in a series whose terms grow by factor / divisor. In
+// double precision the ratio comes first, so the division does not wait for
+// the term before.
+template <typename T>
+T NextTerm(T term, T factor, T divisor) {
+  if constexpr (kVectorised<T>)
+    return term * (factor / divisor);
+  else
+    return term * factor / divisor;
 }
 
 }  // namespace morvane

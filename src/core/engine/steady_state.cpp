@@ -39,10 +39,10 @@ void SteadyStateProbs(std::int32_t servers, bool raiseServers, BasicProbVector<T
   T sum = 1;
   if (s > 1) {
     for (std::int64_t k = 1; k <= s - 1; ++k) {
-      term = term * a / k;
+      term = NextTerm(term, a, static_cast<T>(k));
       sum = sum + term;
     }
-    term = term * a / s;
+    term = NextTerm(term, a, static_cast<T>(s));
     sum = sum + term * (s * rate) / (s * rate - arrivals);
   }
   // 4.-5. The unnormalised terms. Entries above maxStates are not part of the
@@ -51,12 +51,12 @@ void SteadyStateProbs(std::int32_t servers, bool raiseServers, BasicProbVector<T
   vector.clear();
   vector[0] = 1 / sum;
   const std::int64_t busyTop = std::min<std::int64_t>(s, maxStates);
-  for (int n = 1; n <= busyTop; ++n) vector[n] = vector[n - 1] * a / n;
+  for (int n = 1; n <= busyTop; ++n) vector[n] = NextTerm(vector[n - 1], a, static_cast<T>(n));
   for (int n = static_cast<int>(busyTop) + 1; n <= maxStates; ++n)
-    vector[n] = vector[n - 1] * a / s;
+    vector[n] = NextTerm(vector[n - 1], a, static_cast<T>(s));
   // 6. Truncate and normalise.
-  const T total = SumOverStates<T>(maxStates, [&](int n) { return vector[n]; });
-  for (int n = 0; n <= maxStates; ++n) vector[n] /= total;
+  const Divisor<T> total(SumOverStates<T>(maxStates, [&](int n) { return vector[n]; }));
+  for (int n = 0; n <= maxStates; ++n) vector[n] = total.divide(vector[n]);
   // 7. Mean.
   mean = MeanOf(vector, maxStates);
 }
