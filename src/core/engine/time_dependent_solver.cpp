@@ -26,8 +26,11 @@ void PrepareStepGrid(Model& model) {
   FillArrivalRates(model);
   for (std::int32_t k = 0; k <= steps.NumSteps; ++k) {
     const Real t = k * steps.StepMinutes;
-    steps.StepArrivalRate[k] = ArrivalRateAt(model.inputs, t);
-    steps.StepServers[k] = model.staffing.ServersOnDuty[static_cast<std::size_t>(t)];
+    const auto minute = static_cast<std::size_t>(t);
+    // A step point on a whole minute has that minute's rate, just computed.
+    steps.StepArrivalRate[k] =
+        t == minute ? model.minutes.ArrivalRate[minute] : ArrivalRateAt(model.inputs, t);
+    steps.StepServers[k] = model.staffing.ServersOnDuty[minute];
   }
 }
 
