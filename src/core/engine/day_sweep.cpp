@@ -106,13 +106,14 @@ T RungeKuttaStep(const T* __restrict x, const Stage<T>& start, const Stage<T>& m
     odd[n] = x[n] + 2 * d;
   });
   // Extended reals are added up on the way (a second pass would load them
-  // again), doubles afterwards in the lanes of SumOverStates.
+  // again), doubles afterwards in the lanes of SumOverStates. Clipping is rare;
+  // saying so keeps one more extended constant in registers.
   std::int32_t clipped = 0;
   T total = 0;
   const Divisor<T> three(3);
   StagePass(odd, end, [&](int n, T, T d) {
     T value = x[n] + three.divide(sum[n] + d);
-    if (value < 0) {
+    if (value < 0) [[unlikely]] {
       value = 0;
       ++clipped;
     }
