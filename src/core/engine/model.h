@@ -79,13 +79,9 @@ struct StepResults {
   bool Computed = false;          // a time-dependent run has finished on these tables
 };
 
-// Calls f with the vectors of the last run, in their number type.
-template <typename F>
-decltype(auto) WithVectors(StepResults& steps, F f) {
-  return steps.precision == Precision::Double ? f(steps.FastVectors) : f(steps.TimeDepVectors);
-}
-template <typename F>
-decltype(auto) WithVectors(const StepResults& steps, F f) {
+// Calls f with the vectors of the last run (of `steps`, const or not), in their number type.
+template <typename Steps, typename F>
+decltype(auto) WithVectors(Steps& steps, F f) {
   return steps.precision == Precision::Double ? f(steps.FastVectors) : f(steps.TimeDepVectors);
 }
 

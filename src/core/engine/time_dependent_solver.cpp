@@ -113,7 +113,8 @@ void RunDays(Model& model, UserInterface& ui) {
 
 void ComputeMeans(StepResults& steps, std::int32_t top) {
   WithVectors(steps, [&](const auto& vectors) {
-    for (std::int32_t k = 0; k <= steps.NumSteps; ++k) steps.TimeDepMean[k] = MeanOf(vectors[k], top);
+    for (std::int32_t k = 0; k <= steps.NumSteps; ++k)
+      steps.TimeDepMean[k] = MeanOf(vectors[k], top);
   });
 }
 
