@@ -1,6 +1,7 @@
 // Speed of the queue engine: the per-minute steady state, whole time-dependent
 // runs (default, 10-second step, heavy load widening to 500 states) and one day
-// of the Runge-Kutta sweep at 1440 steps x 100 states.
+// of the Runge-Kutta sweep at 1440 steps x 100 states, the runs and the sweep
+// in extended and in double precision.
 #include <benchmark/benchmark.h>
 
 #include "engine/day_sweep.h"
@@ -26,43 +27,53 @@ BENCHMARK(BM_SteadyStateMinutes)->Unit(benchmark::kMillisecond);
 
 // A whole run from the given inputs; the solver may change MaxStates and the
 // step, so every iteration starts again from the same inputs.
-void Solve(benchmark::State& state, const ScenarioInputs& inputs) {
+void Solve(benchmark::State& state, const ScenarioInputs& inputs, Precision precision) {
   Model model;
   model.inputs = inputs;
   installBaseStaffing(model);
   SilentUserInterface ui;
   for (auto _ : state) {
     model.inputs = inputs;
-    ComputeTimeDependent(model, ui);
+    ComputeTimeDependent(model, ui, precision);
     benchmark::DoNotOptimize(model.steps.TotalPersonHours);
   }
   state.counters["days"] = model.steps.Days;
   state.counters["MaxStates"] = model.inputs.MaxStates;
 }
 
-void BM_DefaultSolve(benchmark::State& state) { Solve(state, ScenarioInputs{}); }
-BENCHMARK(BM_DefaultSolve)->Unit(benchmark::kMillisecond);
+void BM_DefaultSolve(benchmark::State& state, Precision precision) {
+  Solve(state, ScenarioInputs{}, precision);
+}
+BENCHMARK_CAPTURE(BM_DefaultSolve, extended, Precision::Extended)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DefaultSolve, double, Precision::Double)->Unit(benchmark::kMillisecond);
 
-void BM_TenSecondStepSolve(benchmark::State& state) {
+void BM_TenSecondStepSolve(benchmark::State& state, Precision precision) {
   ScenarioInputs inputs;
   inputs.TimeStepSeconds = 10;
-  Solve(state, inputs);
+  Solve(state, inputs, precision);
 }
-BENCHMARK(BM_TenSecondStepSolve)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TenSecondStepSolve, extended, Precision::Extended)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TenSecondStepSolve, double, Precision::Double)
+    ->Unit(benchmark::kMillisecond);
 
 // Load 10 / (6 x 1.7) = 0.98: the top state keeps probability up to 500 states.
-void BM_HeavyLoadSolve(benchmark::State& state) {
+void BM_HeavyLoadSolve(benchmark::State& state, Precision precision) {
   ScenarioInputs inputs;
   inputs.DemandAmplitude = 0;
   inputs.ServiceRate = 1.7L;
-  Solve(state, inputs);
+  Solve(state, inputs, precision);
 }
-BENCHMARK(BM_HeavyLoadSolve)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_HeavyLoadSolve, extended, Precision::Extended)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_HeavyLoadSolve, double, Precision::Double)->Unit(benchmark::kMillisecond);
 
-void BM_SweepDay(benchmark::State& state) {
+// One day at 1440 steps x 100 states from the starting estimate of the defaults.
+void BM_SweepDay(benchmark::State& state, Precision precision) {
   Model model;
   installBaseStaffing(model);
   SilentUserInterface ui;
+  model.steps.precision = precision;
   PrepareStepGrid(model);
   FillStartingEstimate(model, ui);
   const ScenarioInputs& in = model.inputs;
@@ -71,7 +82,8 @@ void BM_SweepDay(benchmark::State& state) {
     benchmark::DoNotOptimize(day.maxChange);
   }
 }
-BENCHMARK(BM_SweepDay)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SweepDay, extended, Precision::Extended)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SweepDay, double, Precision::Double)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,9 +1,10 @@
 // Speed of the schedule optimisation on the default scenario: one evaluation
-// of a staffing plan on the caller's thread; evaluations per second of GA work
-// at 1 and 2 worker threads (generations, whose plans are foreseen far ahead,
-// and the hill climb, whose kept moves throw foresight away); and the wall
-// time of the default GA run (seed 139753, population 25, 100 generations,
-// maximum cost 2000, improvement of the last plan on) with one worker per core.
+// of a staffing plan on the caller's thread, in extended and in double
+// precision; evaluations per second of GA work at 1 and 2 worker threads
+// (generations, whose plans are foreseen far ahead, and the hill climb, whose
+// kept moves throw foresight away); and the wall time of the default GA run
+// (seed 139753, population 25, 100 generations, maximum cost 2000, improvement
+// of the last plan on) in both precisions at 1 and 2 worker threads.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -26,16 +27,17 @@ struct DefaultScenario {
   GAObserver observer;
   GAContext context{model, settings, *state, ui, observer, kFixedLocale};
 
-  explicit DefaultScenario(int threads = 0) {
+  explicit DefaultScenario(int threads, Precision precision = Precision::Extended) {
     ResetGASettings(settings, model);  // MaxCost 2000
     model.flags = {false, false, false, false};
     settings.Threads = threads;
+    settings.Evaluation = precision;
     state->random.seed(settings.RandomSeed);
   }
 };
 
-void BM_EvaluatePlan(benchmark::State& state) {
-  DefaultScenario scenario(1);
+void BM_EvaluatePlan(benchmark::State& state, Precision precision) {
+  DefaultScenario scenario(1, precision);
   std::vector<GASolution> plans(25);
   for (GASolution& plan : plans) generate_random_solution(scenario.context, plan);
   std::size_t next = 0;
@@ -47,7 +49,8 @@ void BM_EvaluatePlan(benchmark::State& state) {
   state.counters["evaluations/s"] =
       benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_EvaluatePlan)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_EvaluatePlan, extended, Precision::Extended)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_EvaluatePlan, double, Precision::Double)->Unit(benchmark::kMillisecond);
 
 // Evaluations per second of the wall clock: the engine runs on the workers.
 void EvaluationRate(benchmark::State& state, std::int32_t generations, bool improveLast) {
@@ -75,16 +78,28 @@ BENCHMARK(BM_GenerationsRate)
 void BM_HillClimbRate(benchmark::State& state) { EvaluationRate(state, 0, true); }
 BENCHMARK(BM_HillClimbRate)->Arg(1)->Arg(2)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
 
-void BM_DefaultRun(benchmark::State& state) {
+// The argument is the number of worker threads.
+void BM_DefaultRun(benchmark::State& state, Precision precision) {
   for (auto _ : state) {
-    DefaultScenario scenario;
+    DefaultScenario scenario(static_cast<int>(state.range(0)), precision);
     const RunResult result = DoGAClick(scenario.context);
     state.counters["generations"] = result.generations;
     state.counters["evaluations"] = static_cast<double>(scenario.state->Evaluations);
     state.counters["best"] = static_cast<double>(result.best.value);
   }
 }
-BENCHMARK(BM_DefaultRun)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
+BENCHMARK_CAPTURE(BM_DefaultRun, extended, Precision::Extended)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime()
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_DefaultRun, double, Precision::Double)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime()
+    ->Iterations(1);
 
 }  // namespace
 

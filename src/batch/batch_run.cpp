@@ -52,7 +52,8 @@ ExitStatus RunBatch(BatchRequest& request, std::ostream& out, UserInterface& ui,
       !WriteStartTimesFile(model.staffing, request.plan.writePlanFile, ui))
     return kExitRefused;
   // 3 - Steady state of every minute, then the time-dependent solution and its measures.
-  if (!request.ga.run && (!ComputeSteadyState(model, ui) || !ComputeTimeDependent(model, ui)))
+  if (!request.ga.run && (!ComputeSteadyState(model, ui) ||
+                          !ComputeTimeDependent(model, ui, request.ga.settings.Evaluation)))
     return kExitRefused;
   // 4 - The results.
   if (request.output.json && request.ga.run)

@@ -91,6 +91,7 @@ ExitStatus RunGABatch(BatchRequest& request, UserInterface& ui, std::ostream& pr
     return kExitRefused;
   result.best = state->population[result.run.best.index];
   result.evaluations = state->Evaluations;
+  result.precision = request.ga.settings.Evaluation;
   result.twoObjectives = request.ga.settings.twoObjectives();
   if (result.twoObjectives) CollectNonInferior(*state, request.ga.settings.PopulationSize, result);
   if (!request.ga.historyFile.empty() &&
@@ -115,7 +116,8 @@ std::string GAJson(const GABatchResult& result) {
                      ", \"PartTimeStarts\": " + JsonArray(best.PartTimeStarts) + "}" +
                      ", \"generations\": " + std::to_string(result.run.generations) +
                      ", \"evaluations\": " + std::to_string(result.evaluations) +
-                     ", \"seconds\": " + FullPrecisionText(result.run.seconds);
+                     ", \"seconds\": " + FullPrecisionText(result.run.seconds) +
+                     ", \"Precision\": \"" + PrecisionWord(result.precision) + '"';
   if (result.twoObjectives) {
     text += ", \"nonInferior\": [";
     for (std::size_t i = 0; i < result.nonInferior.size(); ++i)

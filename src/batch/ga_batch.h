@@ -18,6 +18,7 @@ struct GABatchResult {
   RunResult run;
   GASolution best;  // the installed plan
   std::int64_t evaluations = 0;
+  Precision precision = Precision::Extended;  // the number type the plans were scored in
   bool twoObjectives = false;
   std::vector<std::pair<Real, Real>> nonInferior;  // (Objective1, Objective2), ascending
 };

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "batch/batch_option.h"
+#include "batch/machine_output.h"
 
 namespace morvane::batch {
 namespace {
@@ -76,6 +77,19 @@ BatchOption Threads() {
           }};
 }
 
+BatchOption Evaluation() {
+  return {"--precision", "extended|double",
+          "number type of the time-dependent engine, for the GA's plans and for a single run: "
+          "extended (default) or double (several times faster); the plan a GA run installs "
+          "is computed in extended precision",
+          [](BatchRequest& request, const std::string& word) -> std::optional<std::string> {
+            const auto precision = PrecisionOfWord(word);
+            if (!precision) return "must be extended or double";
+            request.ga.settings.Evaluation = *precision;
+            return std::nullopt;
+          }};
+}
+
 BatchOption Text(std::string name, std::string valueName, std::string help,
                  std::string GARequest::*field) {
   return {std::move(name), std::move(valueName), std::move(help),
@@ -126,6 +140,7 @@ OptionGroup GAOptions() {
           Flag("--no-swap", "never swap two part-timers for one full-timer",
                [](GARequest& ga) { ga.settings.AllowSwap = false; }),
           Threads(),
+          Evaluation(),
           Text("--max-cost", "X",
                "most labour cost of a plan, MinCost to 1000 x MinCost (default 4 x full-time "
                "cost x mean demand / service rate)",

@@ -17,6 +17,16 @@ std::string FullPrecisionText(Real value) {
   return text;
 }
 
+std::string PrecisionWord(Precision precision) {
+  return precision == Precision::Double ? "double" : "extended";
+}
+
+std::optional<Precision> PrecisionOfWord(const std::string& word) {
+  for (const Precision precision : {Precision::Extended, Precision::Double})
+    if (word == PrecisionWord(precision)) return precision;
+  return std::nullopt;
+}
+
 std::string JsonArray(const PeriodCounts& counts) {
   std::string text = "[";
   for (std::size_t i = 0; i < counts.size(); ++i)
@@ -45,6 +55,7 @@ void WriteResultJson(const Model& model, std::ostream& out,
       {"MaxTopProb", FullPrecisionText(steps.MaxTopProb)},
       {"ZeroCount", std::to_string(steps.ZeroCount)},
       {"Days", std::to_string(steps.Days)},
+      {"Precision", '"' + PrecisionWord(steps.precision) + '"'},
   };
   const ServiceDay service = TimeDepServiceDay(model);
   fields.insert(fields.end(),

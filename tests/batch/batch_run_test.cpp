@@ -10,6 +10,7 @@
 
 #include "batch/batch_run.h"
 #include "batch/machine_output.h"
+#include "engine/measures.h"
 #include "support/scripted_user_interface.h"
 
 namespace morvane::batch {
@@ -54,6 +55,7 @@ TEST_F(BatchRunTest, JsonHasEveryKeyAsAFullPrecisionNumber) {
             std::string::npos);
   EXPECT_NE(json.find("\"LaborCost\": 2250,"), std::string::npos);
   EXPECT_NE(json.find("\"NumSteps\": 1440,"), std::string::npos);
+  EXPECT_NE(json.find("\"Precision\": \"extended\""), std::string::npos);
   EXPECT_EQ(json.front(), '{');
   EXPECT_EQ(json.substr(json.size() - 2), "}\n");
 }
@@ -82,6 +84,22 @@ TEST_F(BatchRunTest, TablesHaveOneRowPerStepAndPerMinute) {
   EXPECT_TRUE(minutes[1].starts_with("0,10,15,6,"));
   EXPECT_TRUE(minutes[1441].starts_with("1440,"));
   EXPECT_NE(out.str().find("SUMMARY OF OUTPUT CONDITIONS"), std::string::npos);
+}
+
+// A run in double precision names it, and its step table reads the double vectors.
+TEST_F(BatchRunTest, ADoubleRunNamesItsPrecisionAndTablesItsOwnVectors) {
+  request->output.json = true;
+  request->output.stepsFile = tempFile("double_steps.csv");
+  request->ga.settings.Evaluation = Precision::Double;
+  ASSERT_EQ(run(), kExitDone);
+  EXPECT_NE(out.str().find("\"Precision\": \"double\""), std::string::npos);
+  const auto steps = ReadLines(request->output.stepsFile);
+  ASSERT_EQ(steps.size(), 1u + 1441u);
+  ASSERT_TRUE(steps[0].starts_with("step,minute,mean,pwait,"));
+  std::string pWait = steps[1];
+  for (int column = 0; column < 3; ++column) pWait.erase(0, pWait.find(',') + 1);
+  EXPECT_EQ(std::strtold(pWait.c_str(), nullptr), TimeDepPWait(request->model, 0));
+  EXPECT_GT(TimeDepPWait(request->model, 0), 0.1L);
 }
 
 TEST_F(BatchRunTest, RefusedScenariosEndWithAMessageAndStatusOne) {

@@ -9,6 +9,7 @@
 
 #include "batch/batch_run.h"
 #include "batch/option_parser.h"
+#include "optimiser/ga_run.h"
 #include "support/scripted_user_interface.h"
 
 namespace morvane::batch {
@@ -39,7 +40,7 @@ TEST_F(GABatchTest, OptionsReachTheSettingsWithinTheirRanges) {
   ASSERT_EQ(
       parse({"--seed", "-7", "--no-change", "1", "--bias", "-1", "--start-interval", "8",
              "--objective", "minutes", "--objective2", "cost", "--improve-carry", "--no-swap",
-             "--threads", "3"}),
+             "--threads", "3", "--precision", "double"}),
       std::nullopt);
   const GASettings& s = request->ga.settings;
   EXPECT_TRUE(request->ga.run);
@@ -52,6 +53,8 @@ TEST_F(GABatchTest, OptionsReachTheSettingsWithinTheirRanges) {
   EXPECT_EQ(s.SecondObjectiveIndex, 0);
   EXPECT_TRUE(s.ImproveBest && s.ImproveCarryOver && !s.ImproveLast && !s.AllowSwap);
   EXPECT_EQ(s.Threads, 3);
+  EXPECT_EQ(s.Evaluation, Precision::Double);
+  EXPECT_EQ(parse({"--precision", "single"}), "--precision single: must be extended or double");
   EXPECT_EQ(parse({"--threads", "0"}), "--threads 0: must be a whole number from 1 to 64");
   EXPECT_EQ(parse({"--carry", "4"}), "--carry 4: Invalid Parameter Value.  Must have 0 <= X <= 3");
   EXPECT_EQ(parse({"--start-interval", "5"}),
@@ -76,9 +79,11 @@ TEST_F(GABatchTest, SettingsThatDependOnTheScenarioAreCheckedBeforeTheRun) {
   EXPECT_EQ(ui.messages.at(0), "--objective2: " + kObjectiveClashMessage);
 }
 
+// Plans scored in double precision; the installed plan is computed in extended.
 TEST_F(GABatchTest, JsonCarriesTheBestPlanAndTheRunFigures) {
   const auto history = std::filesystem::path(::testing::TempDir()) / "ga_batch.his";
-  ASSERT_EQ(parse({"--json", "--objective2", "maxpwait", "--history", history.string()}),
+  ASSERT_EQ(parse({"--json", "--objective2", "maxpwait", "--history", history.string(),
+                   "--precision", "double"}),
             std::nullopt);
   ui.allowMessages();
   ASSERT_EQ(run(), kExitDone);
@@ -89,13 +94,15 @@ TEST_F(GABatchTest, JsonCarriesTheBestPlanAndTheRunFigures) {
     EXPECT_NE(json.find(std::string("\"") + key + "\": "), std::string::npos) << key;
   EXPECT_NE(json.find("\"ga\": {\"best\": {"), std::string::npos);
   EXPECT_NE(json.find("\"generations\": 2, "), std::string::npos);
+  EXPECT_NE(json.find("\"Precision\": \"extended\", "), std::string::npos);
+  EXPECT_NE(json.find("\"Precision\": \"double\", \"nonInferior\""), std::string::npos);
   EXPECT_TRUE(std::regex_search(json, std::regex(R"("nonInferior": \[\[[0-9.e+-]+, [0-9.e+-]+\])")))
       << json;
   EXPECT_NE(progress.str().find("Gen 2   best so far "), std::string::npos) << progress.str();
   std::ifstream file(history);
   std::string first;
   std::getline(file, first);
-  EXPECT_EQ(first, "GA FINISHED");
+  EXPECT_EQ(first, "GA FINISHED" + kDoubleEvaluationNote);
   std::filesystem::remove(history);
 }
 

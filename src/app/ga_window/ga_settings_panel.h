@@ -54,6 +54,7 @@ class GASettingsPanel : public QWidget {
   RadioGroup* FirstObjective;
   RadioGroup* SecondObjective;
   QComboBox* StartingInterval;
+  QComboBox* EvaluationChoice;  // "Evaluation": the number type plans are scored in
 
  signals:
   // A second objective was chosen: the tradeoff window shows.
@@ -65,6 +66,7 @@ class GASettingsPanel : public QWidget {
   EntryEdit* addBox(QGridLayout* grid, const char* name, const char* label, const QString& caption,
                     const QString& hint, Exit exit);
   QGridLayout* buildBoxes();
+  void addEvaluationChoice(QGridLayout* grid);
   QWidget* buildChecks();
   QWidget* buildObjectives();
   void InitPopEditExit(const std::string& text);

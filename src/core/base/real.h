@@ -6,4 +6,9 @@ namespace morvane {
 
 using Real = long double;
 
+// The number type a time-dependent run works in: the model's extended reals,
+// or doubles, several times faster, for the optimiser's search. Inputs and
+// results stay Real either way.
+enum class Precision { Extended, Double };
+
 }  // namespace morvane

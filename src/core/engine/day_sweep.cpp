@@ -3,175 +3,241 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/state_loops.h"
+
 namespace morvane {
 namespace {
 
-// Extended reals are costly to load and store on x86-64 (80-bit x87 moves), far
-// costlier than arithmetic, so each stage is one pass that keeps its window
-// p[n-1], p[n], p[n+1] in registers and reads each input entry once. Every
-// value is computed with the operands and in the order of the stage-by-stage
-// algorithm with rate vectors Lam and Mu, so the results agree to the last bit:
+// Every value is computed with the operands and in the order of the
+// stage-by-stage algorithm with rate vectors Lam and Mu, so the extended
+// results agree with it to the last bit:
 //   Lam[n] = lambda below the top, 0 at the top;  Mu[n] = min(n, s) * ServiceRate.
+template <typename T>
 struct Stage {
-  Real lambda;
+  T lambda;
   std::int32_t servers;
-  Real serviceRate;
-  Real halfStep;
+  T serviceRate;
+  T halfStep;
   int top;
 
-  Real mu(int n) const { return static_cast<Real>(std::min(n, servers)) * serviceRate; }
+  T mu(int n) const { return static_cast<T>(std::min(n, servers)) * serviceRate; }
 };
 
-// Calls emit(n, p[n], D[n]) for n = 0..top in increasing order, D = h/2 * dP(p).
-// emit may overwrite p[n]: entries are read ahead of it.
-template <typename Emit>
-inline void StagePass(const Real* p, const Stage& stage, Emit emit) {
-  const Real lambda = stage.lambda;
-  const Real h = stage.halfStep;
-  const int top = stage.top;
-  // dP[0] = Mu[1] P[1] - Lam[0] P[0]
-  Real below = p[0];
-  Real here = p[1];
-  emit(0, below, h * (stage.mu(1) * here - lambda * below));
-  // 0 < n < s: some servers idle, Mu[n] = n * ServiceRate.
-  const int busyFrom = std::clamp(stage.servers, 1, top);
-  int n = 1;
-  for (; n < busyFrom; ++n) {
-    const Real above = p[n + 1];
-    const Real d = h * (lambda * below + stage.mu(n + 1) * above - (lambda + stage.mu(n)) * here);
-    emit(n, here, d);
-    below = here;
-    here = above;
+// Calls f(n, p[n-1], p[n], p[n+1]) for n = first..last-1 in increasing order.
+// Extended reals are costly to load and store (80-bit x87 moves), far costlier
+// than their arithmetic, so their window slides along in registers and each
+// entry is loaded once. Doubles are loaded afresh for every state: nothing
+// passes from one state to the next, and the loop vectorises.
+template <typename T, typename F>
+inline void ForNeighbours(const T* __restrict p, int first, int last, F f) {
+  if constexpr (kVectorised<T>) {
+    for (int n = first; n < last; ++n) f(n, p[n - 1], p[n], p[n + 1]);
+  } else {
+    T below = p[first - 1];
+    T here = p[first];
+    for (int n = first; n < last; ++n) {
+      const T above = p[n + 1];
+      f(n, below, here, above);
+      below = here;
+      here = above;
+    }
   }
-  // s <= n < top: all servers busy, Mu[n] = Mu[n + 1] = s * ServiceRate.
-  const Real busy = stage.mu(busyFrom);
-  const Real leaving = lambda + busy;
-  for (; n < top; ++n) {
-    const Real above = p[n + 1];
-    const Real d = h * (lambda * below + busy * above - leaving * here);
-    emit(n, here, d);
-    below = here;
-    here = above;
-  }
-  // Top: Lam[top] = 0 and the guards Mu[top + 1] = P[top + 1] = 0 (their product
-  // is added: it turns a negative zero into +0, as the full equation does).
-  const Real zero = 0;
-  emit(top, here, h * (lambda * below + zero * zero - (zero + stage.mu(top)) * here));
 }
 
-using Buffer = std::array<Real, kVectorSize>;
+// Calls emit(n, p[n], D[n]) for n = 0..top in increasing order, D = h/2 * dP(p).
+// Each stage reads one vector and writes others.
+template <typename T, typename Emit>
+inline void StagePass(const T* __restrict p, const Stage<T>& stage, Emit emit) {
+  const T lambda = stage.lambda;
+  const T h = stage.halfStep;
+  const int top = stage.top;
+  // dP[0] = Mu[1] P[1] - Lam[0] P[0]
+  emit(0, p[0], h * (stage.mu(1) * p[1] - lambda * p[0]));
+  // 0 < n < s: some servers idle, Mu[n] = n * ServiceRate.
+  const int busyFrom = std::clamp(stage.servers, 1, top);
+  ForNeighbours(p, 1, busyFrom, [&](int n, T below, T here, T above) {
+    emit(n, here,
+         h * (lambda * below + stage.mu(n + 1) * above - (lambda + stage.mu(n)) * here));
+  });
+  // s <= n < top: all servers busy, Mu[n] = Mu[n + 1] = s * ServiceRate.
+  const T busy = stage.mu(busyFrom);
+  const T leaving = lambda + busy;
+  ForNeighbours(p, busyFrom, top, [&](int n, T below, T here, T above) {
+    emit(n, here, h * (lambda * below + busy * above - leaving * here));
+  });
+  // Top: Lam[top] = 0 and the guards Mu[top + 1] = P[top + 1] = 0 (their product
+  // is added: it turns a negative zero into +0, as the full equation does).
+  const T zero = 0;
+  emit(top, p[top],
+       h * (lambda * p[top - 1] + zero * zero - (zero + stage.mu(top)) * p[top]));
+}
 
+template <typename T>
+using Buffer = std::array<T, kVectorSize>;
+
+template <typename T>
 struct WorkVectors {
-  Buffer stage;  // X2, X3 and X4 in turn, overwritten in place
-  Buffer sum;    // D1, then D1 + 2 (D2 + D3)
-  Buffer d2;
-  Buffer next;   // Xnew before it is normalised
+  Buffer<T> odd;   // X2, then X4
+  Buffer<T> even;  // X3
+  Buffer<T> sum;   // D1, then D1 + 2 (D2 + D3)
+  Buffer<T> d2;
+  Buffer<T> next;  // Xnew before it is normalised; then the rises of the change test
 };
 
 // Steps 1-6 of one Runge-Kutta step; returns the total of the clipped Xnew.
-Real RungeKuttaStep(const Real* x, const Stage& start, const Stage& middle, const Stage& end,
-                    WorkVectors& w, std::int32_t& zeroCount) {
-  Real* stage = w.stage.data();
-  Real* sum = w.sum.data();
-  Real* d2 = w.d2.data();
-  StagePass(x, start, [&](int n, Real xn, Real d) {
+template <typename T>
+T RungeKuttaStep(const T* __restrict x, const Stage<T>& start, const Stage<T>& middle,
+                 const Stage<T>& end, WorkVectors<T>& w, std::int32_t& zeroCount) {
+  T* __restrict odd = w.odd.data();
+  T* __restrict even = w.even.data();
+  T* __restrict sum = w.sum.data();
+  T* __restrict d2 = w.d2.data();
+  T* __restrict next = w.next.data();
+  StagePass(x, start, [&](int n, T xn, T d) {
     sum[n] = d;
-    stage[n] = xn + d;
+    odd[n] = xn + d;
   });
-  StagePass(stage, middle, [&](int n, Real, Real d) {
+  StagePass(odd, middle, [&](int n, T, T d) {
     d2[n] = d;
-    stage[n] = x[n] + d;
+    even[n] = x[n] + d;
   });
-  StagePass(stage, middle, [&](int n, Real, Real d) {
+  StagePass(even, middle, [&](int n, T, T d) {
     sum[n] = sum[n] + 2 * (d2[n] + d);
-    stage[n] = x[n] + 2 * d;
+    odd[n] = x[n] + 2 * d;
   });
-  Real total = 0;
-  Real* next = w.next.data();
-  StagePass(stage, end, [&](int n, Real, Real d) {
-    Real value = x[n] + (sum[n] + d) / 3;
-    if (value < 0) {
+  // Extended reals are added up on the way (a second pass would load them
+  // again), doubles afterwards in the lanes of SumOverStates. Clipping is rare;
+  // saying so keeps one more extended constant in registers.
+  std::int32_t clipped = 0;
+  T total = 0;
+  const Divisor<T> three(3);
+  StagePass(odd, end, [&](int n, T, T d) {
+    T value = x[n] + three.divide(sum[n] + d);
+    if (value < 0) [[unlikely]] {
       value = 0;
-      ++zeroCount;
+      ++clipped;
     }
     next[n] = value;
-    total += value;
+    if constexpr (!kVectorised<T>) total += value;
   });
+  zeroCount += clipped;
+  if constexpr (kVectorised<T>) total = SumOverStates<T>(end.top, [&](int n) { return next[n]; });
   return total;
 }
 
-Real SumTo(const Real* vector, int top) {
-  Real sum = 0;
-  for (int n = 0; n <= top; ++n) sum += vector[n];
-  return sum;
+template <typename T>
+T SumTo(const T* vector, int top) {
+  return SumOverStates<T>(top, [&](int n) { return vector[n]; });
+}
+
+// The % rise of a probability against the day before.
+template <typename T>
+T Rise(T value, T previous) {
+  return (value - previous) * 100 / value;
 }
 
 // Steps 7-8: normalise Xnew into the step's vector, measuring the change against
-// the value it replaces (only increases count). When the day before was left
-// unclosed, that value is first normalised as CloseDay would have done it; only
-// values above the threshold can count, so only those are divided.
-template <bool Unclosed>
-void StoreStep(const Real* next, Real total, ProbVector& vector, int top, Real& maxChange) {
-  const Real threshold = 0.0001L;
-  Real* old = &vector[0];
-  const Real oldSum = Unclosed ? SumTo(old, top) : 1;
+// the value it replaces (only rises of values above the threshold count). When
+// the day before was left unclosed, that value is first normalised as CloseDay
+// would have done it. The extended engine divides only where a change can
+// count; the double engine computes every state's rise (in the work vector
+// `next`, once read), then the largest.
+template <typename T, bool Unclosed>
+void StoreStep(T* __restrict next, T total, BasicProbVector<T>& vector, int top, T& maxChange) {
+  const T threshold = 0.0001L;
+  T* __restrict old = &vector[0];
+  const Divisor<T> oldSum(Unclosed ? SumTo(old, top) : 1);
+  const Divisor<T> byTotal(total);
   for (int n = 0; n <= top; ++n) {
-    const Real value = next[n] / total;
-    if (value > threshold) {
-      const Real previous = Unclosed ? old[n] / oldSum : old[n];
+    const T value = byTotal.divide(next[n]);
+    if constexpr (kVectorised<T>) {
+      const T previous = Unclosed ? oldSum.divide(old[n]) : old[n];
+      const bool counts = value > threshold && previous > threshold && value > previous;
+      next[n] = counts ? Rise(value, previous) : T{0};
+    } else if (value > threshold) {
+      const T previous = Unclosed ? oldSum.divide(old[n]) : old[n];
       // A fall (or no change) never raises the largest change, which starts at 0.
-      if (previous > threshold && value > previous) {
-        const Real change = (value - previous) * 100 / value;
-        if (change > maxChange) maxChange = change;
-      }
+      if (previous > threshold && value > previous)
+        maxChange = std::max(maxChange, Rise(value, previous));
     }
     old[n] = value;
   }
+  if constexpr (kVectorised<T>)
+    maxChange = LargestOverStates<T>(top, maxChange, [&](int n) { return next[n]; });
 }
 
-void Normalise(ProbVector& vector, int top) {
-  const Real sum = SumTo(&vector[0], top);
-  for (int n = 0; n <= top; ++n) vector[n] /= sum;
+template <typename T>
+void Normalise(BasicProbVector<T>& vector, int top) {
+  const Divisor<T> sum(SumTo(&vector[0], top));
+  for (int n = 0; n <= top; ++n) vector[n] = sum.divide(vector[n]);
 }
 
-template <bool Unclosed>
-DaySweepResult Sweep(StepResults& steps, Real serviceRate, std::int32_t timeStepSeconds,
-                     std::int32_t maxStates) {
+template <typename T, bool Unclosed>
+DaySweepResult Sweep(std::vector<BasicProbVector<T>>& vectors, const StepResults& steps,
+                     Real serviceRate, std::int32_t timeStepSeconds, std::int32_t maxStates) {
   if (Unclosed) {
-    steps.TimeDepVectors[0] = steps.TimeDepVectors[steps.NumSteps];
-    Normalise(steps.TimeDepVectors[0], maxStates);
+    vectors[0] = vectors[steps.NumSteps];
+    Normalise(vectors[0], maxStates);
   }
-  const Real halfStep = static_cast<Real>(timeStepSeconds) / 2 / 3600;
-  WorkVectors work;
-  DaySweepResult result;
+  const T rate = static_cast<T>(serviceRate);
+  const T halfStep = static_cast<T>(timeStepSeconds) / 2 / 3600;
+  WorkVectors<T> work;
+  std::int32_t zeroCount = 0;
+  T maxChange = 0;
   for (std::int32_t k = 1; k <= steps.NumSteps; ++k) {
-    const Real lambdaStart = steps.StepArrivalRate[k - 1];
-    const Real lambdaEnd = steps.StepArrivalRate[k];
+    const T lambdaStart = static_cast<T>(steps.StepArrivalRate[k - 1]);
+    const T lambdaEnd = static_cast<T>(steps.StepArrivalRate[k]);
     const std::int32_t serversStart = steps.StepServers[k - 1];
-    const Stage start{lambdaStart, serversStart, serviceRate, halfStep, maxStates};
-    const Stage middle{(lambdaStart + lambdaEnd) / 2, serversStart, serviceRate, halfStep,
-                       maxStates};
-    const Stage end{lambdaEnd, steps.StepServers[k], serviceRate, halfStep, maxStates};
-    const Real total = RungeKuttaStep(&steps.TimeDepVectors[k - 1][0], start, middle, end, work,
-                                      result.zeroCount);
-    StoreStep<Unclosed>(work.next.data(), total, steps.TimeDepVectors[k], maxStates,
-                        result.maxChange);
+    const Stage<T> start{lambdaStart, serversStart, rate, halfStep, maxStates};
+    const Stage<T> middle{(lambdaStart + lambdaEnd) / 2, serversStart, rate, halfStep, maxStates};
+    const Stage<T> end{lambdaEnd, steps.StepServers[k], rate, halfStep, maxStates};
+    const T total = RungeKuttaStep(&vectors[k - 1][0], start, middle, end, work, zeroCount);
+    StoreStep<T, Unclosed>(work.next.data(), total, vectors[k], maxStates, maxChange);
   }
-  return result;
+  return {maxChange, zeroCount};
+}
+
+template <typename T>
+DaySweepResult SweepIn(std::vector<BasicProbVector<T>>& vectors, const StepResults& steps,
+                       Real serviceRate, std::int32_t timeStepSeconds, std::int32_t maxStates,
+                       DayStart start) {
+  return start == DayStart::Unclosed
+             ? Sweep<T, true>(vectors, steps, serviceRate, timeStepSeconds, maxStates)
+             : Sweep<T, false>(vectors, steps, serviceRate, timeStepSeconds, maxStates);
+}
+
+template <typename T>
+void Close(std::vector<BasicProbVector<T>>& vectors, std::int32_t numSteps,
+           std::int32_t maxStates) {
+  vectors[0] = vectors[numSteps];
+  for (std::int32_t k = 0; k <= numSteps; ++k) Normalise(vectors[k], maxStates);
+}
+
+MORVANE_VECTOR_CLONES
+DaySweepResult FastSweep(StepResults& steps, Real serviceRate, std::int32_t timeStepSeconds,
+                         std::int32_t maxStates, DayStart start) {
+  return SweepIn(steps.FastVectors, steps, serviceRate, timeStepSeconds, maxStates, start);
+}
+
+MORVANE_VECTOR_CLONES
+void FastClose(StepResults& steps, std::int32_t maxStates) {
+  Close(steps.FastVectors, steps.NumSteps, maxStates);
 }
 
 }  // namespace
 
 DaySweepResult SweepDay(StepResults& steps, Real serviceRate, std::int32_t timeStepSeconds,
                         std::int32_t maxStates, DayStart start) {
-  return start == DayStart::Unclosed
-             ? Sweep<true>(steps, serviceRate, timeStepSeconds, maxStates)
-             : Sweep<false>(steps, serviceRate, timeStepSeconds, maxStates);
+  if (steps.precision == Precision::Double)
+    return FastSweep(steps, serviceRate, timeStepSeconds, maxStates, start);
+  return SweepIn(steps.TimeDepVectors, steps, serviceRate, timeStepSeconds, maxStates, start);
 }
 
 void CloseDay(StepResults& steps, std::int32_t maxStates) {
-  steps.TimeDepVectors[0] = steps.TimeDepVectors[steps.NumSteps];
-  for (std::int32_t k = 0; k <= steps.NumSteps; ++k) Normalise(steps.TimeDepVectors[k], maxStates);
+  if (steps.precision == Precision::Double)
+    FastClose(steps, maxStates);
+  else
+    Close(steps.TimeDepVectors, steps.NumSteps, maxStates);
 }
 
 }  // namespace morvane

@@ -7,8 +7,9 @@
 //   dP[top] = lambda P[top-1] - mu(top) P[top]          (no arrival in the top state)
 // with mu(n) = min(n, s) * ServiceRate. Each stage increment is D = h/2 * dP, and
 //   Xnew = X + (D1 + 2 (D2 + D3) + D4) / 3.
-// The rates are computed inline and the stages are swept in place; the result is
-// bit for bit that of the stage-by-stage algorithm with rate vectors.
+// The rates are computed inline; in extended precision the result is bit for
+// bit that of the stage-by-stage algorithm with rate vectors. A run in double
+// precision sweeps its own vectors (FastVectors) with the same source.
 #pragma once
 
 #include <cstdint>
@@ -28,8 +29,9 @@ struct DaySweepResult {
 // are compared), a pass over the whole table fewer with the same results.
 enum class DayStart { Closed, Unclosed };
 
-// Steps k = 1..NumSteps once, in order, overwriting TimeDepVectors[k]. Reads the
-// per-step arrival rates and servers that the solver prepared in `steps`.
+// Steps k = 1..NumSteps once, in order, overwriting vector k of the run's
+// precision. Reads the per-step arrival rates and servers that the solver
+// prepared in `steps`.
 DaySweepResult SweepDay(StepResults& steps, Real serviceRate, std::int32_t timeStepSeconds,
                         std::int32_t maxStates, DayStart start = DayStart::Closed);
 

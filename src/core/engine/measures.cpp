@@ -2,15 +2,21 @@
 
 #include <algorithm>
 
+#include "engine/state_loops.h"
+
 namespace morvane {
 namespace {
 
 // 1 - sum of entries 0..last, the sum kept inside the distribution.
-Real TailBeyond(const ProbVector& vector, std::int64_t last, std::int32_t maxStates) {
-  const std::int64_t stop = std::min<std::int64_t>(last, maxStates);
-  Real sum = 0;
-  for (std::int64_t n = 0; n <= stop; ++n) sum += vector[static_cast<int>(n)];
-  return 1 - sum;
+template <typename T>
+T TailBeyond(const BasicProbVector<T>& vector, std::int64_t last, std::int32_t maxStates) {
+  const auto stop = static_cast<int>(std::min<std::int64_t>(last, maxStates));
+  return 1 - SumOverStates<T>(stop, [&](int n) { return vector[n]; });
+}
+
+template <typename T>
+Real StepPWait(const Model& model, const BasicProbVector<T>& vector) {
+  return TailBeyond(vector, model.staffing.MaxServersOnDuty, model.inputs.MaxStates);
 }
 
 }  // namespace
@@ -23,8 +29,8 @@ Real SteadyPWait(const Model& model, int minute) {
 }
 
 Real TimeDepPWait(const Model& model, std::int32_t step) {
-  return TailBeyond(model.steps.TimeDepVectors[step], model.staffing.MaxServersOnDuty,
-                    model.inputs.MaxStates);
+  return WithVectors(model.steps,
+                     [&](const auto& vectors) { return StepPWait(model, vectors[step]); });
 }
 
 void ComputeDayMeasures(Model& model) {
@@ -34,11 +40,13 @@ void ComputeDayMeasures(Model& model) {
   steps.TotalPersonHours = meanSum * 24 / steps.NumSteps;
   steps.MaxPWait = 0;
   std::int32_t stepsOver = 0;
-  for (std::int32_t k = 0; k < steps.NumSteps; ++k) {
-    const Real pWait = TimeDepPWait(model, k);
-    steps.MaxPWait = std::max(steps.MaxPWait, pWait);
-    if (pWait > model.CriticalPWait) ++stepsOver;
-  }
+  WithVectors(steps, [&](const auto& vectors) {
+    for (std::int32_t k = 0; k < steps.NumSteps; ++k) {
+      const Real pWait = StepPWait(model, vectors[k]);
+      steps.MaxPWait = std::max(steps.MaxPWait, pWait);
+      if (pWait > model.CriticalPWait) ++stepsOver;
+    }
+  });
   steps.MinutesOverLimit = steps.StepMinutes * stepsOver;
 }
 

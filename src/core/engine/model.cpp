@@ -11,8 +11,10 @@ std::array<PeriodCounts, 2> StaffingState::initialTemplates() {
 
 void Model::reserveSteps(std::int32_t numSteps) {
   const auto points = static_cast<std::size_t>(numSteps) + 1;
-  if (steps.TimeDepVectors.size() < points) {
-    steps.TimeDepVectors.resize(points);
+  WithVectors(steps, [&](auto& vectors) {
+    if (vectors.size() < points) vectors.resize(points);
+  });
+  if (steps.TimeDepMean.size() < points) {
     steps.TimeDepMean.resize(points);
     steps.StepArrivalRate.resize(points);
     steps.StepServers.resize(points);

@@ -61,7 +61,9 @@ struct MinuteResults {
 struct StepResults {
   std::int32_t NumSteps = 0;
   Real StepMinutes = 0;
-  std::vector<ProbVector> TimeDepVectors;  // grows to NumSteps + 1, never shrinks
+  Precision precision = Precision::Extended;  // the number type of the last run's vectors
+  std::vector<ProbVector> TimeDepVectors;      // grows to NumSteps + 1, never shrinks
+  std::vector<FastProbVector> FastVectors;     // the same in double precision
   std::vector<Real> TimeDepMean;
   std::vector<Real> StepArrivalRate;          // lambda(t_k), prepared by each solver run
   std::vector<std::int32_t> StepServers;      // ServersOnDuty[floor(t_k)]
@@ -77,6 +79,12 @@ struct StepResults {
   bool Computed = false;          // a time-dependent run has finished on these tables
 };
 
+// Calls f with the vectors of the last run (of `steps`, const or not), in their number type.
+template <typename Steps, typename F>
+decltype(auto) WithVectors(Steps& steps, F f) {
+  return steps.precision == Precision::Double ? f(steps.FastVectors) : f(steps.TimeDepVectors);
+}
+
 struct Model {
   ScenarioInputs inputs;
   ModeFlags flags;
@@ -88,7 +96,8 @@ struct Model {
   MinuteResults minutes;
   StepResults steps;
 
-  // Makes room for step points 0..numSteps; tables only ever grow.
+  // Makes room for step points 0..numSteps in the tables of steps.precision;
+  // tables only ever grow.
   void reserveSteps(std::int32_t numSteps);
 };
 

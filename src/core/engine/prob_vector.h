@@ -14,12 +14,17 @@ inline constexpr int kHighestIndex = 501;
 inline constexpr int kStateLimit = 500;   // MaxStates never exceeds this
 inline constexpr int kVectorSize = kHighestIndex - kLowestIndex + 1;  // 503
 
-struct ProbVector {
-  std::array<Real, kVectorSize> entries{};
+template <typename T>
+struct BasicProbVector {
+  std::array<T, kVectorSize> entries{};
 
-  Real& operator[](int n) { return entries[static_cast<std::size_t>(n + 1)]; }
-  const Real& operator[](int n) const { return entries[static_cast<std::size_t>(n + 1)]; }
-  void clear() { entries.fill(0.0L); }
+  T& operator[](int n) { return entries[static_cast<std::size_t>(n + 1)]; }
+  const T& operator[](int n) const { return entries[static_cast<std::size_t>(n + 1)]; }
+  void clear() { entries.fill(T{0}); }
 };
+
+using ProbVector = BasicProbVector<Real>;
+// The vectors of a run in double precision.
+using FastProbVector = BasicProbVector<double>;
 
 }  // namespace morvane

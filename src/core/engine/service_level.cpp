@@ -34,7 +34,8 @@ ServiceDay DayOf(std::int32_t points, Real minutesPerPoint, Real targetLevel, Po
 
 }  // namespace
 
-ServiceFigures ServiceOf(const ProbVector& vector, std::int32_t servers, Real serviceRate,
+template <typename Vector>
+ServiceFigures ServiceOf(const Vector& vector, std::int32_t servers, Real serviceRate,
                          std::int32_t answerSeconds, std::int32_t maxStates) {
   if (servers <= 0) return {0, kNeverAnswered};
   const Real completions = servers * serviceRate;  // per hour, all servers busy
@@ -54,6 +55,10 @@ ServiceFigures ServiceOf(const ProbVector& vector, std::int32_t servers, Real se
   return {1 - late, waitHours * 3600};
 }
 
+template ServiceFigures ServiceOf(const ProbVector&, std::int32_t, Real, std::int32_t, std::int32_t);
+template ServiceFigures ServiceOf(const FastProbVector&, std::int32_t, Real, std::int32_t,
+                                  std::int32_t);
+
 ServiceFigures SteadyService(const Model& model, int minute) {
   const MinuteResults& r = model.minutes;
   if (!(r.ArrivalRate[minute] < r.ServiceCapacity[minute])) return {0, kNeverAnswered};
@@ -62,10 +67,12 @@ ServiceFigures SteadyService(const Model& model, int minute) {
                    model.inputs.MaxStates);
 }
 
+// The vectors of the last run, in the precision it used.
 ServiceFigures TimeDepService(const Model& model, std::int32_t step) {
-  return ServiceOf(model.steps.TimeDepVectors[step], model.steps.StepServers[step],
-                   model.inputs.ServiceRate, model.inputs.ServiceLevelSeconds,
-                   model.inputs.MaxStates);
+  return WithVectors(model.steps, [&](const auto& vectors) {
+    return ServiceOf(vectors[step], model.steps.StepServers[step], model.inputs.ServiceRate,
+                     model.inputs.ServiceLevelSeconds, model.inputs.MaxStates);
+  });
 }
 
 ServiceDay TimeDepServiceDay(const Model& model) {

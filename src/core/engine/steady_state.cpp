@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/arrival_rate.h"
+#include "engine/state_loops.h"
 #include "base/number_format.h"
 
 namespace morvane {
@@ -16,30 +17,33 @@ std::int64_t StableServers(std::int32_t servers, Real lambda, Real mu) {
   return s;
 }
 
-void SteadyStateProbs(std::int32_t servers, bool raiseServers, ProbVector& vector, Real lambda,
-                      Real mu, Real& mean, std::int32_t maxStates) {
+template <typename T>
+void SteadyStateProbs(std::int32_t servers, bool raiseServers, BasicProbVector<T>& vector,
+                      Real lambda, Real mu, T& mean, std::int32_t maxStates) {
   std::int64_t s = servers;
   // 1. Overload test.
   if (lambda >= s * mu) {
     if (!raiseServers) {
       vector.clear();
-      vector[1] = 1.0L;
-      mean = 1.0L;
+      vector[1] = 1;
+      mean = 1;
       return;
     }
     s = StableServers(servers, lambda, mu);
   }
   // 2.-3. Offered load and the normalising sum of the untruncated distribution.
-  const Real a = lambda / mu;
-  Real term = 1;
-  Real sum = 1;
+  const T arrivals = static_cast<T>(lambda);
+  const T rate = static_cast<T>(mu);
+  const T a = arrivals / rate;
+  T term = 1;
+  T sum = 1;
   if (s > 1) {
     for (std::int64_t k = 1; k <= s - 1; ++k) {
-      term = term * a / k;
+      term = NextTerm(term, a, static_cast<T>(k));
       sum = sum + term;
     }
-    term = term * a / s;
-    sum = sum + term * (s * mu) / (s * mu - lambda);
+    term = NextTerm(term, a, static_cast<T>(s));
+    sum = sum + term * (s * rate) / (s * rate - arrivals);
   }
   // 4.-5. The unnormalised terms. Entries above maxStates are not part of the
   // distribution, so they are never written: a plan with more servers than
@@ -47,22 +51,26 @@ void SteadyStateProbs(std::int32_t servers, bool raiseServers, ProbVector& vecto
   vector.clear();
   vector[0] = 1 / sum;
   const std::int64_t busyTop = std::min<std::int64_t>(s, maxStates);
-  for (int n = 1; n <= busyTop; ++n) vector[n] = vector[n - 1] * a / n;
+  for (int n = 1; n <= busyTop; ++n) vector[n] = NextTerm(vector[n - 1], a, static_cast<T>(n));
   for (int n = static_cast<int>(busyTop) + 1; n <= maxStates; ++n)
-    vector[n] = vector[n - 1] * a / s;
+    vector[n] = NextTerm(vector[n - 1], a, static_cast<T>(s));
   // 6. Truncate and normalise.
-  Real total = 0;
-  for (int n = 0; n <= maxStates; ++n) total += vector[n];
-  for (int n = 0; n <= maxStates; ++n) vector[n] /= total;
+  const Divisor<T> total(SumOverStates<T>(maxStates, [&](int n) { return vector[n]; }));
+  for (int n = 0; n <= maxStates; ++n) vector[n] = total.divide(vector[n]);
   // 7. Mean.
   mean = MeanOf(vector, maxStates);
 }
 
-Real MeanOf(const ProbVector& vector, std::int32_t maxStates) {
-  Real mean = 0;
-  for (int n = 0; n <= maxStates; ++n) mean += n * vector[n];
-  return mean;
+template <typename T>
+T MeanOf(const BasicProbVector<T>& vector, std::int32_t maxStates) {
+  return SumOverStates<T>(maxStates, [&](int n) { return n * vector[n]; });
 }
+
+template void SteadyStateProbs(std::int32_t, bool, ProbVector&, Real, Real, Real&, std::int32_t);
+template void SteadyStateProbs(std::int32_t, bool, FastProbVector&, Real, Real, double&,
+                               std::int32_t);
+template Real MeanOf(const ProbVector&, std::int32_t);
+template double MeanOf(const FastProbVector&, std::int32_t);
 
 std::optional<std::string> ComputationRefusal(const Model& model) {
   const ScenarioInputs& in = model.inputs;

@@ -21,12 +21,15 @@ std::int64_t StableServers(std::int32_t servers, Real lambda, Real mu);
 // at most maxStates in system, and `mean` with its mean. An overloaded queue
 // (lambda >= s * mu) is given more servers when raiseServers, else the placeholder
 // distribution (all probability on state 1). The caller guarantees that a raised
-// queue needs at most kMaxRaisedServers servers.
-void SteadyStateProbs(std::int32_t servers, bool raiseServers, ProbVector& vector, Real lambda,
-                      Real mu, Real& mean, std::int32_t maxStates);
+// queue needs at most kMaxRaisedServers servers. T is Real or double: the
+// servers are raised in Real either way.
+template <typename T>
+void SteadyStateProbs(std::int32_t servers, bool raiseServers, BasicProbVector<T>& vector,
+                      Real lambda, Real mu, T& mean, std::int32_t maxStates);
 
-// Mean of entries 0..maxStates, summed in increasing n.
-Real MeanOf(const ProbVector& vector, std::int32_t maxStates);
+// Mean of entries 0..maxStates (in extended precision summed in increasing n).
+template <typename T>
+T MeanOf(const BasicProbVector<T>& vector, std::int32_t maxStates);
 
 // A reason the engine cannot compute the scenario (negative arrival rates, more
 // servers than the state space holds), or nothing when it can.

@@ -26,30 +26,45 @@ void PrepareStepGrid(Model& model) {
   FillArrivalRates(model);
   for (std::int32_t k = 0; k <= steps.NumSteps; ++k) {
     const Real t = k * steps.StepMinutes;
-    steps.StepArrivalRate[k] = ArrivalRateAt(model.inputs, t);
-    steps.StepServers[k] = model.staffing.ServersOnDuty[static_cast<std::size_t>(t)];
+    const auto minute = static_cast<std::size_t>(t);
+    // A step point on a whole minute has that minute's rate, just computed.
+    steps.StepArrivalRate[k] =
+        t == minute ? model.minutes.ArrivalRate[minute] : ArrivalRateAt(model.inputs, t);
+    steps.StepServers[k] = model.staffing.ServersOnDuty[minute];
   }
 }
 
-void FillStartingEstimate(Model& model, UserInterface& ui) {
-  StepResults& steps = model.steps;
-  Real mean = 0;
+namespace {
+
+template <typename T>
+void FillEstimate(std::vector<BasicProbVector<T>>& vectors, const Model& model,
+                  UserInterface& ui) {
+  const StepResults& steps = model.steps;
+  T mean = 0;
   for (std::int32_t k = 0; k <= steps.NumSteps; ++k) {
-    SteadyStateProbs(steps.StepServers[k], true, steps.TimeDepVectors[k], steps.StepArrivalRate[k],
+    SteadyStateProbs(steps.StepServers[k], true, vectors[k], steps.StepArrivalRate[k],
                      model.inputs.ServiceRate, mean, model.inputs.MaxStates);
     if (k % 200 == 0)
       ui.progress(Gauge::PctDone, static_cast<int>(std::lround(k * 100.0 / steps.NumSteps)));
   }
+}
+
+}  // namespace
+
+void FillStartingEstimate(Model& model, UserInterface& ui) {
+  WithVectors(model.steps, [&](auto& vectors) { FillEstimate(vectors, model, ui); });
   ui.progress(Gauge::PctDone, 100);
 }
 
 namespace {
 
 Real LargestTopProbability(const StepResults& steps, std::int32_t top) {
-  Real largest = 0;
-  for (std::int32_t k = 0; k <= steps.NumSteps; ++k)
-    largest = std::max(largest, steps.TimeDepVectors[k][top]);
-  return largest;
+  return WithVectors(steps, [&](const auto& vectors) {
+    Real largest = 0;
+    for (std::int32_t k = 0; k <= steps.NumSteps; ++k)
+      largest = std::max<Real>(largest, vectors[k][top]);
+    return largest;
+  });
 }
 
 void AnnounceStates(Model& model, UserInterface& ui) {
@@ -97,8 +112,10 @@ void RunDays(Model& model, UserInterface& ui) {
 }
 
 void ComputeMeans(StepResults& steps, std::int32_t top) {
-  for (std::int32_t k = 0; k <= steps.NumSteps; ++k)
-    steps.TimeDepMean[k] = MeanOf(steps.TimeDepVectors[k], top);
+  WithVectors(steps, [&](const auto& vectors) {
+    for (std::int32_t k = 0; k <= steps.NumSteps; ++k)
+      steps.TimeDepMean[k] = MeanOf(vectors[k], top);
+  });
 }
 
 std::int32_t ShorterTimeStep(std::int32_t seconds) {
@@ -129,12 +146,13 @@ void WarnSeriously(const Model& model, UserInterface& ui) {
 // the vectors stop at MaxStates whatever the servers.
 std::optional<std::string> SolverRefusal(const Model& model) { return ComputationRefusal(model); }
 
-bool ComputeTimeDependent(Model& model, UserInterface& ui) {
+bool ComputeTimeDependent(Model& model, UserInterface& ui, Precision precision) {
   if (const auto refusal = SolverRefusal(model)) {
     ui.message(MessageKind::Error, *refusal);
     return false;
   }
   StepResults& steps = model.steps;
+  steps.precision = precision;
   steps.Days = 0;
   for (;;) {
     PrepareStepGrid(model);

@@ -7,8 +7,9 @@
 
 namespace morvane {
 
-EngineJob JobOf(const Model& model) {
+EngineJob JobOf(const Model& model, Precision precision) {
   EngineJob job;
+  job.precision = precision;
   job.inputs = model.inputs;
   job.CriticalPWait = model.CriticalPWait;
   job.flags = model.flags;
@@ -36,7 +37,8 @@ EngineOutcome RunEngineJob(const EngineJob& job, Model& model) {
   // The run installed the same plan before it handed the job on, so it computes.
   // A worker's per-minute steady-state tables are never shown, so they are not
   // computed; the figures do not depend on them.
-  if (!ScheduleGridExit(model)) outcome.figures = TimeDependentFigures(model, recorder);
+  if (!ScheduleGridExit(model))
+    outcome.figures = TimeDependentFigures(model, recorder, job.precision);
   outcome.MaxStates = model.inputs.MaxStates;
   outcome.TimeStepSeconds = model.inputs.TimeStepSeconds;
   outcome.calls = recorder.takeCalls();

@@ -47,13 +47,14 @@ bool ReachesEngine(const Model& model) {
   return PassesCapacityTest(model) && !SolverRefusal(model);
 }
 
-std::optional<EngineFigures> RunEngine(Model& model, UserInterface& ui) {
+std::optional<EngineFigures> RunEngine(Model& model, UserInterface& ui, Precision precision) {
   if (!ComputeSteadyState(model, ui)) return std::nullopt;
-  return TimeDependentFigures(model, ui);
+  return TimeDependentFigures(model, ui, precision);
 }
 
-std::optional<EngineFigures> TimeDependentFigures(Model& model, UserInterface& ui) {
-  if (!ComputeTimeDependent(model, ui)) return std::nullopt;
+std::optional<EngineFigures> TimeDependentFigures(Model& model, UserInterface& ui,
+                                                  Precision precision) {
+  if (!ComputeTimeDependent(model, ui, precision)) return std::nullopt;
   // The day measures of the solver are P(wait) with the day's most servers on
   // duty over steps 0..NumSteps-1, and StepMinutes for every step above CriticalPWait.
   const StepResults& steps = model.steps;
@@ -87,7 +88,8 @@ bool EvaluatePlan(Model& model, const GASettings& settings, std::int32_t gaState
 
 bool evaluate_chromosome(Model& model, const GASettings& settings, std::int32_t gaStates,
                          GASolution& plan, UserInterface& ui) {
-  return EvaluatePlan(model, settings, gaStates, plan, ui, [&] { return RunEngine(model, ui); });
+  return EvaluatePlan(model, settings, gaStates, plan, ui,
+                      [&] { return RunEngine(model, ui, settings.Evaluation); });
 }
 
 bool EvaluateInRun(GAContext& context, GASolution& plan) {

@@ -42,11 +42,13 @@ struct EngineFigures {
 };
 
 // Step 7: the steady-state and time-dependent computations on the installed
-// plan, and their figures; nothing when the engine refused the model.
-std::optional<EngineFigures> RunEngine(Model& model, UserInterface& ui);
+// plan, and their figures; nothing when the engine refused the model. The
+// time-dependent one works in `precision`.
+std::optional<EngineFigures> RunEngine(Model& model, UserInterface& ui, Precision precision);
 // The same figures from the time-dependent computation alone, which reads no
 // per-minute steady-state table: for models whose tables nobody looks at.
-std::optional<EngineFigures> TimeDependentFigures(Model& model, UserInterface& ui);
+std::optional<EngineFigures> TimeDependentFigures(Model& model, UserInterface& ui,
+                                                  Precision precision);
 
 // Steps 8-11: the figures into the plan's value fields, Objective1 and
 // Objective2 by the chosen objectives.
@@ -63,8 +65,8 @@ bool EvaluatePlan(Model& model, const GASettings& settings, std::int32_t gaState
 
 // Installs `plan` (StartTimes, ScheduleGridExit), sets MaxStates = max(gaStates,
 // 100) and, when the plan passes the capacity test and the engine accepts it,
-// runs the steady-state and time-dependent computations and fills the plan's
-// value fields. Returns whether the plan was feasible; an infeasible plan's
+// runs the steady-state and time-dependent computations (the latter in
+// settings.Evaluation) and fills the plan's value fields. Returns whether the plan was feasible; an infeasible plan's
 // fields are untouched. The solver's report lines go to `ui`.
 bool evaluate_chromosome(Model& model, const GASettings& settings, std::int32_t gaStates,
                          GASolution& plan, UserInterface& ui);

@@ -43,7 +43,7 @@ class GARun : public Forecast {
     if (Failure failure = initialPopulation()) {
       fail(*failure);
       restoreFlags();
-      c_.ui.reportLine("GA ENDED EARLY");
+      report(endLine("GA ENDED EARLY"));
       return Ended(RunEnd::Failed);
     }
     generations();
@@ -194,9 +194,9 @@ class GARun : public Forecast {
     report("Elapsed execution time = " + number(seconds, 12, 3) + " seconds");
     report("");
     report("");
-    report(stopped()     ? "GA STOPPED AT USER REQUEST"
-           : endedEarly_ ? "GA ENDED EARLY"
-                         : "GA FINISHED");
+    report(endLine(stopped()     ? "GA STOPPED AT USER REQUEST"
+                   : endedEarly_ ? "GA ENDED EARLY"
+                                 : "GA FINISHED"));
     if (twoObjectives()) ShowMOGraph(c_, s_.population, s_.ActualCarryOver);
     const RunEnd end = stopped()     ? RunEnd::Stopped
                        : endedEarly_ ? RunEnd::EndedEarly
@@ -211,6 +211,12 @@ class GARun : public Forecast {
     c_.model.flags.DrawCharts = true;
     InstallPlan(c_.model, best, c_.ui);
     c_.model.flags.ShowWarnings = true;
+  }
+
+  // The last line of the report, the first of the history file, names the double
+  // engine when it scored the plans.
+  std::string endLine(const std::string& end) const {
+    return settings_.Evaluation == Precision::Double ? end + kDoubleEvaluationNote : end;
   }
 
   void restoreFlags() {

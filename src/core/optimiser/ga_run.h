@@ -29,6 +29,9 @@ struct RunResult {
   BestMember best;  // the installed plan's member and Objective1
 };
 
+// Added to the run's last report line when its plans were scored in double precision.
+inline const std::string kDoubleEvaluationNote = "   (plans scored in double precision)";
+
 // DoGAClick without its window: the caller disables and enables its controls
 // around it and reads the settings from them first. Report lines, questions and
 // messages go to context.ui, chart data to context.observer.

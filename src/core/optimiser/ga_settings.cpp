@@ -61,6 +61,7 @@ void ResetGASettings(GASettings& settings, Model& model) {
   reset.NumberToCarryOver = settings.NumberToCarryOver;
   reset.AllowSwap = settings.AllowSwap;
   reset.Threads = settings.Threads;
+  reset.Evaluation = settings.Evaluation;
   settings = reset;
   model.CriticalPWait = 0.2L;
 }

@@ -40,6 +40,10 @@ struct GASettings {
   // Worker threads that score plans, 1..kMaxThreads (0: one per core). Runs give
   // the same results with any number; only their speed and memory differ.
   std::int32_t Threads = 0;
+  // The number type the plans are scored in ("Evaluation"): the model's extended
+  // reals, or doubles, several times faster. Whatever it is, the plan a run or an
+  // improvement installs is computed in extended precision on screen.
+  Precision Evaluation = Precision::Extended;
 
   bool twoObjectives() const { return SecondObjectiveIndex != kObjectiveNone; }
 };
@@ -63,6 +67,14 @@ inline constexpr std::array<StartIntervalItem, 10> kStartIntervalItems{{
     {"15 minutes", 1}, {"30 minutes", 2}, {"1 hour (60 minutes)", 4}, {"90 minutes", 6},
     {"2 hours", 8}, {"3 hours", 12}, {"4 hours", 16}, {"6 hours", 24}, {"8 hours", 32},
     {"12 hours", 48}}};
+
+// The items of "Evaluation", in order.
+struct EvaluationItem {
+  const char* caption;
+  Precision precision;
+};
+inline constexpr std::array<EvaluationItem, 2> kEvaluationItems{
+    {{"Extended", Precision::Extended}, {"Double (fast)", Precision::Double}}};
 
 // StartingIntervalChange: the periods of an item; any other index gives 1.
 std::int32_t StartIntervalOfItem(int item);
@@ -88,7 +100,8 @@ std::optional<double> MinCost(const Model& model);
 bool FullTimeCheaper(const Model& model);
 
 // "Re&Set Def.": the values of the last column of the settings table;
-// NumberToCarryOver, AllowSwap and Threads stay, CriticalPWait (a model input) is reset.
+// NumberToCarryOver, AllowSwap, Threads and Evaluation stay, CriticalPWait (a
+// model input) is reset.
 void ResetGASettings(GASettings& settings, Model& model);
 
 // The edit handlers: the validated entry with the setting's range, then the

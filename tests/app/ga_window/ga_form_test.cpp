@@ -115,9 +115,17 @@ TEST_F(GAFormTest, BoxesAreCheckedAndTiedTogether) {
   EXPECT_EQ(ui.messages, std::vector<std::string>{"Invalid Parameter Value.  Must have 1 <= X <= 64"});
   EXPECT_EQ(ga->settings().Threads, 0);
   enter("ThreadsEdit", "3");
+  // The planner picks the double engine with the keyboard; Re&Set Def. keeps it too.
+  auto* evaluation = gaChild<QComboBox>("EvaluationChoice");
+  EXPECT_EQ(evaluation->currentText(), "Extended");
+  evaluation->setFocus();
+  QTest::keyClick(evaluation, Qt::Key_Down);
+  EXPECT_EQ(ga->settings().Evaluation, Precision::Double);
   click("ResetButton");
   EXPECT_EQ(ga->settings().Threads, 3);
   EXPECT_EQ(text("ThreadsEdit"), "3");
+  EXPECT_EQ(evaluation->currentText(), "Double (fast)");
+  EXPECT_EQ(ga->settings().Evaluation, Precision::Double);
 }
 
 TEST_F(GAFormTest, CheckBoxesFollowTheEnablingRules) {

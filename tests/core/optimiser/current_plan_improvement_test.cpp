@@ -82,13 +82,20 @@ TEST(CurrentPlanImprovement, SwapsOnlyWhenThePlannerAllowsThem) {
   EXPECT_EQ(improved->NumPartTime, 0);
 }
 
-TEST(CurrentPlanImprovement, AsksNothingWithoutTwoPartTimers) {
+// The plans are scored in the precision of the GA window's "Evaluation".
+TEST(CurrentPlanImprovement, AsksNothingWithoutTwoPartTimersAndScoresInDoubleWhenChosen) {
   GAScenario s;
   s.model.staffing.StartTimes[FullTime][0] = 14;
   ASSERT_FALSE(ScheduleGridExit(s.model));
   s.settings.StartInterval = 48;
-  EXPECT_TRUE(ImproveCurrentPlan(s.context, [] {}));
+  s.settings.Evaluation = Precision::Double;
+  const auto improved = ImproveCurrentPlan(s.context, [] {});
+  ASSERT_TRUE(improved);
   EXPECT_TRUE(s.ui.questions.empty());
+  GASolution again = *improved;
+  s.model.flags.InteractiveMode = false;
+  ASSERT_TRUE(evaluate_chromosome(s.model, s.settings, 100, again, s.ui));
+  EXPECT_EQ(improved->PersonHours, again.PersonHours);
 }
 
 TEST(CurrentPlanImprovement, RefusesAPlanThatCannotServeTheDaysDemand) {

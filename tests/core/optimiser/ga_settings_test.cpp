@@ -18,6 +18,7 @@ TEST(GASettings, MinCostAndResetWithTheDefaults) {
   EXPECT_EQ(settings.MaxCost, 0);
   settings.NumberToCarryOver = 7;
   settings.AllowSwap = false;
+  settings.Evaluation = Precision::Double;
   settings.PopulationSize = 40;
   settings.SecondObjectiveIndex = 1;
   model.CriticalPWait = 0.5L;
@@ -27,6 +28,7 @@ TEST(GASettings, MinCostAndResetWithTheDefaults) {
   EXPECT_EQ(settings.SecondObjectiveIndex, 3);
   EXPECT_EQ(settings.NumberToCarryOver, 7);
   EXPECT_FALSE(settings.AllowSwap);
+  EXPECT_EQ(settings.Evaluation, Precision::Double);
   EXPECT_EQ(model.CriticalPWait, 0.2L);
 }
 

@@ -182,6 +182,16 @@ TEST(GAThreads, OneObjectiveWithImprovement) {
   EXPECT_TRUE(Has(serial.report, "Changing Max states to use to 150"));
 }
 
+// Plans scored in double precision; the report's last line says so.
+TEST(GAThreads, DoublePrecision) {
+  const RunRecord serial = ExpectSameAtEveryThreadCount([](GAScenario& s) {
+    ImproveEveryGeneration(s);
+    s.settings.Evaluation = Precision::Double;
+  });
+  EXPECT_EQ(serial.report.front(), "GA FINISHED" + kDoubleEvaluationNote);
+  EXPECT_TRUE(Has(serial.report, "WORKING ON SOL. "));
+}
+
 TEST(GAThreads, TwoObjectives) {
   const RunRecord serial = ExpectSameAtEveryThreadCount([](GAScenario& s) {
     s.settings.SecondObjectiveIndex = 1;
