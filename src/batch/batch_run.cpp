@@ -4,6 +4,7 @@
 
 #include "batch/ga_batch.h"
 #include "batch/machine_output.h"
+#include "report/result_tables.h"
 #include "staffing/start_times_file.h"
 #include "engine/steady_state.h"
 #include "report/summary_lines.h"

@@ -1,21 +1,13 @@
 #include "batch/machine_output.h"
 
-#include <cmath>
-#include <cstdio>
 #include <utility>
 #include <vector>
 
+#include "base/exact_text.h"
 #include "engine/measures.h"
 #include "engine/service_level.h"
 
 namespace morvane::batch {
-
-std::string FullPrecisionText(Real value) {
-  if (!std::isfinite(value)) return "null";
-  char text[64];
-  std::snprintf(text, sizeof text, "%.21Lg", value);
-  return text;
-}
 
 std::string PrecisionWord(Precision precision) {
   return precision == Precision::Double ? "double" : "extended";
@@ -74,33 +66,6 @@ void WriteResultJson(const Model& model, std::ostream& out,
   for (std::size_t i = 0; i < fields.size(); ++i)
     out << (i ? ", " : "") << '"' << fields[i].first << "\": " << fields[i].second;
   out << "}\n";
-}
-
-void WriteStepTable(const Model& model, std::ostream& out) {
-  const StepResults& steps = model.steps;
-  out << "step,minute,mean,pwait,service_level,asa\n";
-  for (std::int32_t k = 0; k <= steps.NumSteps; ++k) {
-    const Real minute = static_cast<Real>(model.inputs.TimeStepSeconds) * k / 60;
-    const ServiceFigures service = TimeDepService(model, k);
-    out << k << ',' << FullPrecisionText(minute) << ',' << FullPrecisionText(steps.TimeDepMean[k])
-        << ',' << FullPrecisionText(TimeDepPWait(model, k)) << ','
-        << FullPrecisionText(service.level) << ',' << FullPrecisionText(service.answerSeconds)
-        << '\n';
-  }
-}
-
-void WriteMinuteTable(const Model& model, std::ostream& out) {
-  const MinuteResults& minutes = model.minutes;
-  out << "minute,arrival,capacity,servers,ss_mean,ss_pwait,ss_service_level,ss_asa\n";
-  for (int m = 0; m < kMinutePoints; ++m) {
-    const ServiceFigures service = SteadyService(model, m);
-    out << m << ',' << FullPrecisionText(minutes.ArrivalRate[m]) << ','
-        << FullPrecisionText(minutes.ServiceCapacity[m]) << ','
-        << model.staffing.ServersOnDuty[m] << ',' << FullPrecisionText(minutes.SteadyMean[m])
-        << ',' << FullPrecisionText(SteadyPWait(model, m)) << ','
-        << FullPrecisionText(service.level) << ',' << FullPrecisionText(service.answerSeconds)
-        << '\n';
-  }
 }
 
 }  // namespace morvane::batch

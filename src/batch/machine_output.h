@@ -1,6 +1,6 @@
-// The results in forms other programs read: one JSON object of the day's
-// figures, and CSV tables per time step and per minute. Reals are written at
-// the full precision of the model's extended reals.
+// The results in the form other programs read: one JSON object of the day's
+// figures, reals at the full precision of the model's extended reals
+// (base/exact_text.h); the CSV tables are report/result_tables.h.
 #pragma once
 
 #include <optional>
@@ -9,12 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "base/exact_text.h"
 #include "engine/model.h"
 
 namespace morvane::batch {
-
-// Shortest round-trip-safe text of an extended real ("%.21Lg"); "null" when not finite.
-std::string FullPrecisionText(Real value);
 
 // "extended" or "double", as --precision and the JSON name them.
 std::string PrecisionWord(Precision precision);
@@ -28,9 +26,5 @@ std::string JsonArray(const PeriodCounts& counts);
 // each); then the `extra` keys and values.
 void WriteResultJson(const Model& model, std::ostream& out,
                      const std::vector<std::pair<const char*, std::string>>& extra = {});
-// step,minute,mean,pwait for k = 0..NumSteps.
-void WriteStepTable(const Model& model, std::ostream& out);
-// minute,arrival,capacity,servers,ss_mean,ss_pwait for minutes 0..1440.
-void WriteMinuteTable(const Model& model, std::ostream& out);
 
 }  // namespace morvane::batch

@@ -46,6 +46,7 @@ struct GASettings {
   Precision Evaluation = Precision::Extended;
 
   bool twoObjectives() const { return SecondObjectiveIndex != kObjectiveNone; }
+  bool operator==(const GASettings&) const = default;
 };
 
 struct GASettingRanges {
