@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ class ScriptedUserInterface : public UserInterface {
   void allowMessages() { messagesAllowed_ = true; }
   // The next question is answered with `yes`.
   void answer(bool yes) { answers_.push_back(yes); }
+  // The next question, which must offer Cancel, is cancelled.
+  void cancel() { answers_.push_back(std::nullopt); }
 
   void message(MessageKind kind, const std::string& text) override {
     messages.push_back(text);
@@ -27,15 +30,14 @@ class ScriptedUserInterface : public UserInterface {
     if (!messagesAllowed_) ADD_FAILURE() << "unexpected message: " << text;
   }
   bool ask(const std::string& text, MessageKind kind) override {
-    questions.push_back(text);
     questionKinds.push_back(kind);
-    if (answers_.empty()) {
-      ADD_FAILURE() << "unexpected question: " << text;
-      return false;
-    }
-    const bool yes = answers_.front();
-    answers_.pop_front();
-    return yes;
+    const std::optional<bool> yes = nextAnswer(text);
+    if (!yes.has_value()) ADD_FAILURE() << "cancelled a question without Cancel: " << text;
+    return yes.value_or(false);
+  }
+  std::optional<bool> askOrCancel(const std::string& text) override {
+    questionKinds.push_back(MessageKind::Confirmation);
+    return nextAnswer(text);
   }
   void reportLine(const std::string& line) override { report.insert(report.begin(), line); }
   void clearReport() override { report.clear(); }
@@ -61,8 +63,19 @@ class ScriptedUserInterface : public UserInterface {
   std::function<void()> duringPause;
 
  private:
+  std::optional<bool> nextAnswer(const std::string& question) {
+    questions.push_back(question);
+    if (answers_.empty()) {
+      ADD_FAILURE() << "unexpected question: " << question;
+      return false;
+    }
+    const std::optional<bool> answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+  }
+
   bool messagesAllowed_ = false;
-  std::deque<bool> answers_;
+  std::deque<std::optional<bool>> answers_;  // nothing: Cancel
 };
 
 }  // namespace morvane::testing

@@ -37,6 +37,18 @@ bool QtUserInterface::ask(const std::string& text, morvane::MessageKind kind) {
   return box.exec() == QMessageBox::Yes;
 }
 
+std::optional<bool> QtUserInterface::askOrCancel(const std::string& text) {
+  QMessageBox box(QMessageBox::Question, QApplication::applicationName(), MessageText(text),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QApplication::activeWindow());
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return true;
+    case QMessageBox::No: return false;
+    default: return std::nullopt;
+  }
+}
+
 void QtUserInterface::reportLine(const std::string& line) {
   emit reportLineInserted(QString::fromStdString(line));
 }

@@ -19,6 +19,7 @@ class QtUserInterface : public QObject, public morvane::UserInterface {
 
   void message(morvane::MessageKind kind, const std::string& text) override;
   bool ask(const std::string& text, morvane::MessageKind kind) override;
+  std::optional<bool> askOrCancel(const std::string& text) override;
   void reportLine(const std::string& line) override;
   void clearReport() override;
   void progress(morvane::Gauge gauge, int percent) override;

@@ -2,6 +2,7 @@
 // the batch command with the terminal, tests with a scripted fake.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace morvane {
@@ -23,6 +24,9 @@ class UserInterface {
   virtual void message(MessageKind kind, const std::string& text) = 0;
   // A modal box with Yes and No buttons; true for Yes.
   virtual bool ask(const std::string& text, MessageKind kind = MessageKind::Confirmation) = 0;
+  // A modal box with Yes, No and Cancel buttons; true for Yes, nothing for
+  // Cancel. Without a Cancel of its own, the answer is that of ask().
+  virtual std::optional<bool> askOrCancel(const std::string& text) { return ask(text); }
   // Inserts a line at the top of the run report (it reads newest first).
   virtual void reportLine(const std::string& line) = 0;
   // Empties the run report (a GA run starts a new one).
