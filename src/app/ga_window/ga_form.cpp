@@ -25,7 +25,7 @@ const char* const kStopGA = "&STOP GA";
 }  // namespace
 
 TGAForm::TGAForm(MorvaneApp& app, QWidget* parent)
-    : QWidget(parent), app_(app), settings_(app.gaSettings), state_(app.gaState.get()),
+    : QWidget(parent), app_(app), settings_(app.gaSettings),
       running_(app.gaRunning),
       InitPopBox(new RunReportBox(this)), reportUi_(*app.ui, *InitPopBox),
       settingsPanel_(new GASettingsPanel(app, settings_, this)),
@@ -84,7 +84,7 @@ QPushButton* TGAForm::button(const char* name, const QString& caption) {
 }
 
 morvane::GAContext TGAForm::context() {
-  return {app_.model, settings_, *state_, reportUi_, *this, app_.locale};
+  return {app_.model, settings_, state(), reportUi_, *this, app_.locale};
 }
 
 void TGAForm::DoGAClick() {
@@ -116,7 +116,7 @@ void TGAForm::showChosenPlan() {
   emit planInstalled();
 }
 
-void TGAForm::AbortButtonClick() { state_->StopRequested = true; }
+void TGAForm::AbortButtonClick() { state().StopRequested = true; }
 
 void TGAForm::CloseButtonExit() {
   hide();
@@ -166,6 +166,8 @@ void TGAForm::ImproveCurrentSoln() {
 void TGAForm::insertReportLine(const QString& line) { InitPopBox->insertLine(line); }
 
 void TGAForm::clearReport() { InitPopBox->clear(); }
+
+void TGAForm::showSettings() { settingsPanel_->showAll(); }
 
 void TGAForm::showEvent(QShowEvent* event) {
   settingsPanel_->FormShow();

@@ -30,7 +30,7 @@ class TGAForm : public QWidget, public morvane::GAObserver {
   ~TGAForm() override;
 
   morvane::GASettings& settings() { return settings_; }
-  morvane::GAState& state() { return *state_; }
+  morvane::GAState& state() { return *app_.gaState; }
   // A GA run or an improvement is under way; its pauses let events through.
   bool running() const { return running_; }
 
@@ -53,6 +53,9 @@ class TGAForm : public QWidget, public morvane::GAObserver {
   // Report lines of computations outside a run (the solver's), at the top.
   void insertReportLine(const QString& line);
   void clearReport();
+  // Every setting from the app's GA settings, with the rules that enable the
+  // controls (another scenario was put in force).
+  void showSettings();
 
  signals:
   void mainWindowWanted();       // "&Close"
@@ -86,7 +89,6 @@ class TGAForm : public QWidget, public morvane::GAObserver {
 
   MorvaneApp& app_;
   morvane::GASettings& settings_;  // the app's
-  morvane::GAState* state_;         // the app's
   bool& running_;                   // the app's
   RunReportBox* InitPopBox;
   RunReportInterface reportUi_;

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "shared/entry_edit.h"
 #include "shared/radio_group.h"
@@ -21,6 +22,13 @@ int FirstItemOf(std::int32_t objective) {
   return objective > morvane::kObjectiveNone ? objective - 1 : objective;
 }
 std::int32_t FirstObjectiveOf(int item) { return item >= morvane::kObjectiveNone ? item + 1 : item; }
+
+int EvaluationItemOf(morvane::Precision precision) {
+  const auto& items = morvane::kEvaluationItems;
+  const auto found = std::find_if(items.begin(), items.end(),
+                                  [precision](const auto& item) { return item.precision == precision; });
+  return found == items.end() ? 0 : static_cast<int>(found - items.begin());
+}
 
 QCheckBox* CheckBox(const char* name, const QString& caption, QWidget* parent) {
   auto* box = new QCheckBox(caption, parent);
@@ -39,6 +47,7 @@ GASettingsPanel::GASettingsPanel(MorvaneApp& app, morvane::GASettings& settings,
   layout->addWidget(buildObjectives());
   FormShow();
   showChecks();
+  showChoices();
   ImproveCarryOverCheckBox->setEnabled(false);  // until "Improve Best?" is checked
 }
 
@@ -76,7 +85,6 @@ QGridLayout* GASettingsPanel::buildBoxes() {
   StartingInterval = new QComboBox(this);
   StartingInterval->setObjectName("StartingInterval");
   for (const StartIntervalItem& item : kStartIntervalItems) StartingInterval->addItem(item.caption);
-  StartingInterval->setCurrentIndex(ItemOfStartInterval(settings_.StartInterval).value_or(0));
   connect(StartingInterval, &QComboBox::currentIndexChanged, this,
           [this](int item) { settings_.StartInterval = StartIntervalOfItem(item); });  // StartingIntervalChange
   const int row = grid->rowCount();
@@ -97,11 +105,7 @@ void GASettingsPanel::addEvaluationChoice(QGridLayout* grid) {
   EvaluationChoice->setToolTip(
       "The number type plans are scored in: Double is several times faster, its figures agree "
       "to about 1e-15; the plan a run installs is computed in extended precision");
-  for (const morvane::EvaluationItem& item : morvane::kEvaluationItems) {
-    EvaluationChoice->addItem(item.caption);
-    if (item.precision == settings_.Evaluation)
-      EvaluationChoice->setCurrentIndex(EvaluationChoice->count() - 1);
-  }
+  for (const morvane::EvaluationItem& item : morvane::kEvaluationItems) EvaluationChoice->addItem(item.caption);
   label->setBuddy(EvaluationChoice);
   connect(EvaluationChoice, &QComboBox::currentIndexChanged, this, [this](int item) {
     settings_.Evaluation = morvane::kEvaluationItems[static_cast<std::size_t>(item)].precision;
@@ -164,8 +168,6 @@ QWidget* GASettingsPanel::buildObjectives() {
                                   kObjectives + QStringList{kServiceObjective}, groups);
   SecondObjective = new RadioGroup("SecondObjective", "Second Objective",
                                    kObjectives + QStringList{"None", kServiceObjective}, groups);
-  FirstObjective->setItemIndex(FirstItemOf(settings_.FirstObjectiveIndex));
-  SecondObjective->setItemIndex(settings_.SecondObjectiveIndex);
   connect(FirstObjective, &RadioGroup::itemClicked, this, &GASettingsPanel::FirstObjectiveClick);
   connect(SecondObjective, &RadioGroup::itemClicked, this, &GASettingsPanel::SecondObjectiveClick);
   auto* layout = new QHBoxLayout(groups);
@@ -189,6 +191,24 @@ void GASettingsPanel::FormShow() {
   BiasEdit->setText(QString::fromStdString(morvane::NumberText(settings_.FullTimeBias, 5, 3, locale)));
   CriticalPwaitEdit->setText(QString::fromStdString(morvane::NumberText(app_.model.CriticalPWait, 5, 3, locale)));
   ThreadsEdit->setText(integer(morvane::WorkerThreads(settings_.Threads)));
+}
+
+void GASettingsPanel::showAll() {
+  FormShow();
+  showChecks();
+  showChoices();
+  offerImprovements();
+  if (!morvane::ImprovementOptionsEnabled(settings_)) return;
+  ImproveCarryOverCheckBox->setEnabled(settings_.ImproveBest);
+  showSwapRule();
+}
+
+// The objective groups and the two lists.
+void GASettingsPanel::showChoices() {
+  FirstObjective->setItemIndex(FirstItemOf(settings_.FirstObjectiveIndex));
+  SecondObjective->setItemIndex(settings_.SecondObjectiveIndex);
+  StartingInterval->setCurrentIndex(morvane::ItemOfStartInterval(settings_.StartInterval).value_or(0));
+  EvaluationChoice->setCurrentIndex(EvaluationItemOf(settings_.Evaluation));
 }
 
 void GASettingsPanel::ResetButtonClick() {

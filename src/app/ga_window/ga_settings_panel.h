@@ -27,6 +27,8 @@ class GASettingsPanel : public QWidget {
 
   // FormShow: the numeric settings into their boxes.
   void FormShow();
+  // Every control from the settings, enabled by the rules its clicks follow.
+  void showAll();
   // "Re&Set Def.": the reset values, shown in every control.
   void ResetButtonClick();
   // During a run the objective groups are disabled, and a new "Initial
@@ -71,6 +73,7 @@ class GASettingsPanel : public QWidget {
   QWidget* buildObjectives();
   void InitPopEditExit(const std::string& text);
   void showChecks();
+  void showChoices();
   void showSwapRule();
   void offerImprovements();
   void FirstObjectiveClick(int item);

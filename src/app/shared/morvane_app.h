@@ -17,6 +17,7 @@ struct MorvaneApp {
   morvane::NumberLocale locale;             // the system's separators and currency
   morvane::UserInterface* ui = nullptr;     // message boxes, run report, gauges, pauses
   // The GA window runs on these; the tradeoff window picks its plans from them.
+  // Another scenario put in force replaces gaState: reach it through the pointer.
   morvane::GASettings gaSettings;
   std::unique_ptr<morvane::GAState> gaState = std::make_unique<morvane::GAState>();
   bool gaRunning = false;  // a GA run or an improvement is under way

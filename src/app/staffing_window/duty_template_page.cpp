@@ -45,7 +45,7 @@ DutyTemplatePage::DutyTemplatePage(const Texts& texts, QWidget* parent)
 
   connect(list_, &QListWidget::itemChanged, this, &DutyTemplatePage::listClicked);
   connect(wrapBox_, &QCheckBox::clicked, this, [this](bool wraps) {
-    wrapBox_->setText(wraps ? kWrapsCaption : kNoWrapCaption);
+    showWraps(wraps);
     emit wrapClicked(wraps);
   });
 }
@@ -55,6 +55,11 @@ void DutyTemplatePage::checkFirstPeriod(morvane::UserInterface& ui) {
   if (morvane::ApplyFirstPeriodRule(items))
     ui.message(morvane::MessageKind::Warning, morvane::kFirstPeriodWarning);
   showTemplate(items);
+}
+
+void DutyTemplatePage::showWraps(bool wraps) {
+  wrapBox_->setChecked(wraps);
+  wrapBox_->setText(wraps ? kWrapsCaption : kNoWrapCaption);
 }
 
 void DutyTemplatePage::showTemplate(const morvane::PeriodCounts& items) {

@@ -40,6 +40,8 @@ class DutyTemplatePage : public QWidget {
   void checkFirstPeriod(morvane::UserInterface& ui);
   // Checks the items that are 1 in `items` and draws them.
   void showTemplate(const morvane::PeriodCounts& items);
+  // The wrap-around box checked or not, with its caption.
+  void showWraps(bool wraps);
 
  signals:
   // The planner changed an item of the list.

@@ -158,6 +158,19 @@ void TTimeChecksForm::showStartTimes() {
   ScheduleGridExit();
 }
 
+void TTimeChecksForm::showPlan() {
+  const morvane::StaffingState& staff = app_.model.staffing;
+  fullTimePage_->showTemplate(staff.DutyTemplate[FullTime]);
+  partTimePage_->showTemplate(staff.DutyTemplate[PartTime]);
+  fullTimePage_->showWraps(staff.FullTimeWraps);
+  partTimePage_->showWraps(staff.PartTimeWraps);
+  for (const EmployeeType type : {FullTime, PartTime}) writeStartColumn(type, false);
+  if (!app_.model.flags.UseBaseServers)
+    ScheduleGridExit();
+  else
+    clearOnDuty();  // the grid's plan is computed when the planner puts it in force
+}
+
 // The plan on screen into the model: start cells (any text, read by its
 // leading digits) and the checked items of both template lists.
 void TTimeChecksForm::readPlan() {
@@ -180,6 +193,14 @@ void TTimeChecksForm::showOnDuty() {
                         QString::number(staff.OnDutyByPeriod[column][period]));
   startTimes_->laborCost()->setText(
       QString::fromStdString(morvane::LaborCostCaption(staff.LaborCost, app_.locale)));
+}
+
+void TTimeChecksForm::clearOnDuty() {
+  StartTimesGrid* grid = startTimes_->grid();
+  for (int column = morvane::OnDutyTotal; column <= morvane::OnDutyPartTime; ++column)
+    for (int period = 0; period < morvane::kPeriods; ++period)
+      grid->setCellText(period, StartTimesGrid::OnDutyColumn + column, QString());
+  startTimes_->laborCost()->clear();
 }
 
 // The type's StartTimes into its grid column; counts of 0 or below show as

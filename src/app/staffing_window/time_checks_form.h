@@ -29,6 +29,9 @@ class TTimeChecksForm : public QWidget {
   // Shows the model's StartTimes in the start columns and computes them: how a
   // plan chosen elsewhere (GA, tradeoff chart) reaches this window.
   void showStartTimes();
+  // Shows the model's whole plan: templates, wrap rules and starts, and the
+  // on-duty figures while it is in force (empty while the base servers are).
+  void showPlan();
 
  signals:
   // "&Exit to Main Window" was answered Yes: the main window comes back.
@@ -45,6 +48,7 @@ class TTimeChecksForm : public QWidget {
   bool onStartTimesTab();
   void readPlan();
   void showOnDuty();
+  void clearOnDuty();
   void fillDemandColumns();
   void writeStartColumn(morvane::EmployeeType type, bool zerosAsText);
 
