@@ -18,6 +18,7 @@
 #include "main_window/probability_plots.h"
 #include "shared/radio_group.h"
 #include "main_window/result_labels_panel.h"
+#include "main_window/scenario_menu.h"
 #include "main_window/scenario_panels.h"
 #include "main_window/summary_printing.h"
 #include "engine/measures.h"
@@ -66,6 +67,9 @@ TMorvaneForm::TMorvaneForm(MorvaneApp& app, int splashMilliseconds, QWidget* par
   connect(panels_, &ScenarioPanels::modelInputChanged, this, [this] { ShowNoGraphsAndCosts(false); });
   connect(panels_, &ScenarioPanels::baseServersLeft, this, [this] { installBaseStaffing(true); });
   connect(panels_, &ScenarioPanels::costChanged, this, &TMorvaneForm::UpdateSummaryCosts);
+  for (auto changed : {&ScenarioPanels::modelInputChanged, &ScenarioPanels::baseServersLeft,
+                       &ScenarioPanels::costChanged})
+    connect(panels_, changed, this, &TMorvaneForm::refreshMark);
   connect(panels_->SetTimes, &QPushButton::clicked, this, &TMorvaneForm::SetTimesClick);
   connect(panels_->ImproveCurrentSolnButton, &QPushButton::clicked, this,
           &TMorvaneForm::ImproveCurrentSolnButtonClick);
@@ -162,7 +166,8 @@ QPushButton* TMorvaneForm::button(const QString& objectName, const QString& capt
   return command;
 }
 
-// The creation handler: splash, caption, boxes, base staffing.
+// The creation handler: splash, boxes, base staffing, then the menu with the
+// caption, its scenario untitled.
 void TMorvaneForm::FormShow(int splashMilliseconds) {
   offerOptimisation();  // nothing to optimise before a staffing plan is in force
   TAboutForm splash;
@@ -171,10 +176,13 @@ void TMorvaneForm::FormShow(int splashMilliseconds) {
   splash.repaint();
   app_.ui->pause(splashMilliseconds);
   splash.hide();
-  setWindowTitle("Morvane (" + splash.versionText() + ")");
   panels_->writeBoxes();
   installBaseStaffing(false);
   allowTimeDependent(false);
+  menu_ = new ScenarioMenu(*this, app_, "Morvane (" + splash.versionText() + ")");
+  layout()->setMenuBar(menu_);
+  connect(menu_, &ScenarioMenu::quitWanted, this, &TMorvaneForm::QuitClick);
+  lockedDuringRuns_ << menu_;
 }
 
 void TMorvaneForm::installBaseStaffing(bool invalidate) {
@@ -246,6 +254,7 @@ void TMorvaneForm::endRun() {
   for (QWidget* widget : lockedDuringRuns_) widget->setEnabled(true);
   allowTimeDependent(timeDependentAllowed_);
   offerOptimisation();
+  refreshMark();  // the solver may have widened Initial Max States
   if (focusBeforeRun_ && focusBeforeRun_->isEnabled()) focusBeforeRun_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -287,6 +296,24 @@ void TMorvaneForm::ShowInstalledPlan() {
   showValue(morvane::ShownValue::TimeStepSeconds);
   showTimeDependentResults();
 }
+
+morvane::Scenario TMorvaneForm::currentScenario() const {
+  return morvane::CurrentScenario(app_.model, app_.gaSettings, panels_->loadedForecast());
+}
+
+// The old populations belong to the old scenario.
+void TMorvaneForm::putInForce(const morvane::Scenario& scenario) {
+  morvane::ApplyScenario(scenario, app_.model, app_.gaSettings);
+  app_.gaState = std::make_unique<morvane::GAState>();
+  panels_->setLoadedForecast(scenario.loadedForecast);
+  panels_->writeBoxes();
+  panels_->showServerSource(app_.model.flags.UseBaseServers);
+  ShowNoGraphsAndCosts(false);
+  offerOptimisation();
+  emit scenarioReplaced();
+}
+
+void TMorvaneForm::refreshMark() { menu_->refreshMark(); }
 
 void TMorvaneForm::moveGauge(morvane::Gauge gauge, int percent) {
   (gauge == morvane::Gauge::PctDone ? PctDone : IterationGauge)->setValue(percent);
@@ -363,6 +390,7 @@ void TMorvaneForm::ResetDefaultButtonClick() {
   morvane::resetToDefaults(app_.model.inputs);
   panels_->writeBoxes();
   ShowNoGraphsAndCosts(false);
+  refreshMark();
 }
 
 void TMorvaneForm::AboutButtonClick() {
@@ -377,13 +405,15 @@ void TMorvaneForm::QuitClick() {
 }
 
 bool TMorvaneForm::confirmQuit() {
-  if (!app_.ui->ask("Are you sure you want to quit the Morvane?")) return false;
+  if (!menu_->changesSettled() || !app_.ui->ask("Are you sure you want to quit the Morvane?")) return false;
   app_.ui->message(morvane::MessageKind::Information, "Thanks for using the Morvane.\r\rGoodbye.");
   return true;
 }
 
+// The staffing and GA windows hide this one while they change the scenario.
 void TMorvaneForm::showEvent(QShowEvent* event) {
   offerOptimisation();
+  refreshMark();
   QWidget::showEvent(event);
 }
 

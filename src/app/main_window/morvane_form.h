@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "scenario/scenario.h"
 #include "shared/morvane_app.h"
 
 class ChartPanel;
@@ -16,6 +17,7 @@ class QLayout;
 class QProgressBar;
 class QPushButton;
 class ResultLabelsPanel;
+class ScenarioMenu;
 class ScenarioPanels;
 
 class TMorvaneForm : public QWidget {
@@ -51,6 +53,14 @@ class TMorvaneForm : public QWidget {
 
   // The result labels show a time-dependent result of the current inputs.
   bool resultsShown() const;
+  // The steady state of the inputs in force is computed.
+  bool steadyStateShown() const { return timeDependentAllowed_; }
+
+  // The scenario in force, and another put in force in its place (File menu):
+  // every box and label shows it, the results are emptied, the GA starts
+  // afresh, and the other windows hear of it (scenarioReplaced).
+  morvane::Scenario currentScenario() const;
+  void putInForce(const morvane::Scenario& scenario);
   // The charts printing and saving work on: the output chart shown, and Chart1.
   ChartPanel* visibleOutputChart() const;
   ChartPanel* probabilityChart() const;
@@ -81,6 +91,8 @@ class TMorvaneForm : public QWidget {
   void gaWanted();
   void aboutWanted();
   void improvementWanted();
+  // Another scenario is in force: its plan and GA settings need showing.
+  void scenarioReplaced();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -94,6 +106,7 @@ class TMorvaneForm : public QWidget {
   void AboutButtonClick();
   void QuitClick();
   bool confirmQuit();
+  void refreshMark();
   void offerOptimisation();
   bool beginRun();
   void endRun();
@@ -109,6 +122,7 @@ class TMorvaneForm : public QWidget {
 
   MorvaneApp& app_;
   ScenarioPanels* panels_;
+  ScenarioMenu* menu_ = nullptr;
   OutputCharts* outputs_;
   ProbabilityPlots* plots_;
   ResultLabelsPanel* results_;

@@ -204,7 +204,7 @@ QWidget* ScenarioPanels::forecastRow(QWidget* parent) {
   ForecastCheckBox->setObjectName("ForecastCheckBox");
   ForecastCheckBox->setToolTip("Demand from the loaded forecast instead of the sine");
   ForecastCheckBox->setEnabled(false);
-  LoadForecastButton = new CommandButton("LoadForecastButton", "Load &forecast...",
+  LoadForecastButton = new CommandButton("LoadForecastButton", "&Load forecast...",
                                          "Read a forecast of contacts per interval (CSV)", row);
   layout->addWidget(ForecastCheckBox);
   layout->addWidget(LoadForecastButton);

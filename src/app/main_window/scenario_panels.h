@@ -27,6 +27,9 @@ class ScenarioPanels : public QWidget {
   // Every box and the block check box from the model's inputs, in their formats.
   void writeBoxes();
   void showValue(morvane::ShownValue value);
+  // The forecast read last, in force or not (the scenario keeps it); writeBoxes shows it.
+  const std::optional<morvane::DemandForecast>& loadedForecast() const { return loaded_; }
+  void setLoadedForecast(const std::optional<morvane::DemandForecast>& forecast) { loaded_ = forecast; }
   // "Using Base Server Value Above" on white, or "Using Servers Set By Shift Forms" on yellow.
   void showServerSource(bool baseServers);
 

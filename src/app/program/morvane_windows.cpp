@@ -7,6 +7,10 @@ MorvaneWindows::MorvaneWindows(MorvaneApp& app, int splashMilliseconds)
   // A plan clicked on the tradeoff chart is computed like one typed in.
   QObject::connect(&tradeoff, &TMultiObjectiveForm::planChosen, &staffing, &TTimeChecksForm::showStartTimes);
   QObject::connect(&tradeoff, &TMultiObjectiveForm::planChosen, &main, &TMorvaneForm::computeBoth);
+  // A scenario opened or made new: its plan and GA settings, and no tradeoff of the old one.
+  QObject::connect(&main, &TMorvaneForm::scenarioReplaced, &staffing, &TTimeChecksForm::showPlan);
+  QObject::connect(&main, &TMorvaneForm::scenarioReplaced, &ga, &TGAForm::showSettings);
+  QObject::connect(&main, &TMorvaneForm::scenarioReplaced, &tradeoff, &TMultiObjectiveForm::clear);
 }
 
 // The main window opens the others, and they all lead back to it.

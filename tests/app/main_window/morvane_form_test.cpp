@@ -108,7 +108,7 @@ class MorvaneFormTest : public ::testing::Test {
 };
 
 TEST_F(MorvaneFormTest, StartsWithTheDefaultsAndBaseStaffing) {
-  EXPECT_TRUE(form->windowTitle().startsWith("Morvane (1.0.0.1   ")) << form->windowTitle().toStdString();
+  EXPECT_TRUE(form->windowTitle().startsWith("Untitled[*] - Morvane (1.0.0.1   ")) << form->windowTitle().toStdString();
   EXPECT_TRUE(form->windowTitle().endsWith(")"));
   EXPECT_EQ(text("MeanDemandEdit"), "10.00");
   EXPECT_EQ(text("AmplitudeEdit"), "4.50");

@@ -1,0 +1,59 @@
+#include "main_window/results_export.h"
+
+#include <sstream>
+
+#include "base/replace_file.h"
+#include "report/result_tables.h"
+#include "shared/file_choice_dialog.h"
+#include "shared/file_to_write.h"
+#include "staffing/start_times_file.h"
+
+namespace {
+
+const QString kMinuteFilter = "Per-minute results (*.csv)";
+const QString kStepFilter = "Per-step results (*.csv)";
+
+const std::string kSteadyStateFirst =
+    "There are no results to export yet.\rCompute the steady state probabilities first.";
+const std::string kTimeDependentFirst =
+    "The per-step table holds the time dependent results.\rCompute the time dependent "
+    "probabilities first.";
+
+void WriteTable(const std::string& path, const std::string& table, morvane::UserInterface& ui) {
+  if (const auto failure = morvane::ReplaceFileContents(path, table)) {
+    ui.message(morvane::MessageKind::Error, "File <" + path + "> could not be written: " + *failure +
+                                                ".\rAny file of that name was left as it was.");
+    return;
+  }
+  ui.message(morvane::MessageKind::Information, morvane::WrittenMessage(path));
+}
+
+}  // namespace
+
+FileChoiceDialog* makeExportDialog(QWidget* window) {
+  auto* dialog = new FileChoiceDialog(window, "ExportDialog", {kMinuteFilter, kStepFilter}, "csv");
+  dialog->setWindowTitle("Export results");
+  dialog->setOption(QFileDialog::DontConfirmOverwrite);
+  return dialog;
+}
+
+void ExportResults(FileChoiceDialog& dialog, const morvane::Model& model, ResultsShown shown,
+                   morvane::UserInterface& ui) {
+  if (!shown.steadyState) {
+    ui.message(morvane::MessageKind::Information, kSteadyStateFirst);
+    return;
+  }
+  const auto path = chooseFileToWrite(dialog, ui);
+  if (!path) return;
+  const bool perStep = dialog.selectedNameFilter() == kStepFilter;
+  if (perStep && !shown.timeDependent) {
+    ui.message(morvane::MessageKind::Information, kTimeDependentFirst);
+    return;
+  }
+  std::ostringstream table;
+  if (perStep)
+    morvane::WriteStepTable(model, table);
+  else
+    morvane::WriteMinuteTable(model, table);
+  WriteTable(*path, table.str(), ui);
+}

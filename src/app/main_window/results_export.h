@@ -1,0 +1,24 @@
+// "Export results...": the day's results as a CSV table for a spreadsheet,
+// per minute (the steady state of the inputs in force) or per time step (the
+// time-dependent results shown), chosen by the filter of the export dialog.
+#pragma once
+
+#include "base/user_interface.h"
+#include "engine/model.h"
+
+class FileChoiceDialog;
+class QWidget;
+
+// Which results the main window shows for the inputs in force.
+struct ResultsShown {
+  bool steadyState;
+  bool timeDependent;
+};
+
+// The window's dialog "ExportDialog": per-minute and per-step filters, no
+// replace question of its own (the export asks it).
+FileChoiceDialog* makeExportDialog(QWidget* window);
+
+// Asks for the file and the table, then writes it whole or tells why not.
+void ExportResults(FileChoiceDialog& dialog, const morvane::Model& model, ResultsShown shown,
+                   morvane::UserInterface& ui);
