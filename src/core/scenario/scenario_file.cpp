@@ -1,0 +1,35 @@
+#include "scenario/scenario_file.h"
+
+#include <filesystem>
+
+#include "base/read_file.h"
+#include "base/replace_file.h"
+#include "scenario/scenario_format.h"
+
+namespace morvane {
+
+bool WriteScenarioFile(const Scenario& scenario, const std::string& path, UserInterface& ui) {
+  const auto failure = ReplaceFileContents(path, ScenarioText(scenario));
+  if (failure)
+    ui.message(MessageKind::Error, "File <" + path + "> could not be written: " + *failure +
+                                       ".\rAny file of that name was left as it was.");
+  return !failure;
+}
+
+std::optional<Scenario> ReadScenarioFile(const std::string& path, UserInterface& ui) {
+  std::string fault;
+  const auto text = ReadFileUpTo(path, kScenarioFileLimit, fault);
+  if (text && text->size() > kScenarioFileLimit) {
+    fault = "the file is over 4 MB; a scenario is a few kilobytes";
+  } else if (text) {
+    ScenarioParse parse = ParseScenario(*text);
+    if (parse.scenario) return std::move(parse.scenario);
+    fault = parse.fault;
+  }
+  const std::string name = std::filesystem::path(path).filename().string();
+  ui.message(MessageKind::Error,
+             "File <" + name + "> was not opened:\r" + fault + ".\rThe scenario in force is unchanged.");
+  return std::nullopt;
+}
+
+}  // namespace morvane
