@@ -34,6 +34,10 @@ struct GARequest {
 
 struct BatchRequest {
   Model model;  // starts at the defaults of the main window, base staffing
+  // The number type of a single run (--precision); a scenario's GA evaluation
+  // does not change it, as the window's runs are extended whatever it is.
+  Precision precision = Precision::Extended;
+  std::string saveScenarioFile;  // --save-scenario: where to keep the scenario of the run
   PlanRequest plan;
   OutputRequest output;
   GARequest ga;

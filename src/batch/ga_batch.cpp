@@ -52,7 +52,8 @@ std::optional<std::string> CheckSettings(BatchRequest& request) {
   GARequest& ga = request.ga;
   if (ga.maxCostText.empty()) {
     const ScenarioInputs& in = request.model.inputs;
-    ga.settings.MaxCost = 4 * in.FullTimeCost * MeanArrivalRate(in) / in.ServiceRate;
+    if (!(ga.settings.MaxCost > 0))  // none set, by a scenario either
+      ga.settings.MaxCost = 4 * in.FullTimeCost * MeanArrivalRate(in) / in.ServiceRate;
   } else if (auto refusal =
                  EntryRefusal(MaxCostEditExit(ga.maxCostText, ga.settings, request.model))) {
     return "--max-cost " + ga.maxCostText + ": " + *refusal;

@@ -85,7 +85,7 @@ BatchOption Evaluation() {
           [](BatchRequest& request, const std::string& word) -> std::optional<std::string> {
             const auto precision = PrecisionOfWord(word);
             if (!precision) return "must be extended or double";
-            request.ga.settings.Evaluation = *precision;
+            request.ga.settings.Evaluation = request.precision = *precision;
             return std::nullopt;
           }};
 }

@@ -84,7 +84,7 @@ TEST_F(BatchRunTest, TablesHaveOneRowPerStepAndPerMinute) {
 TEST_F(BatchRunTest, ADoubleRunNamesItsPrecisionAndTablesItsOwnVectors) {
   request->output.json = true;
   request->output.stepsFile = tempFile("double_steps.csv");
-  request->ga.settings.Evaluation = Precision::Double;
+  request->precision = Precision::Double;
   ASSERT_EQ(run(), kExitDone);
   EXPECT_NE(out.str().find("\"Precision\": \"double\""), std::string::npos);
   const auto steps = ReadLines(request->output.stepsFile);

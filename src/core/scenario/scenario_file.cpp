@@ -4,7 +4,6 @@
 
 #include "base/read_file.h"
 #include "base/replace_file.h"
-#include "scenario/scenario_format.h"
 
 namespace morvane {
 
@@ -16,20 +15,25 @@ bool WriteScenarioFile(const Scenario& scenario, const std::string& path, UserIn
   return !failure;
 }
 
-std::optional<Scenario> ReadScenarioFile(const std::string& path, UserInterface& ui) {
+ScenarioParse LoadScenarioFile(const std::string& path) {
   std::string fault;
   const auto text = ReadFileUpTo(path, kScenarioFileLimit, fault);
   if (text && text->size() > kScenarioFileLimit) {
     fault = "the file is over 4 MB; a scenario is a few kilobytes";
   } else if (text) {
     ScenarioParse parse = ParseScenario(*text);
-    if (parse.scenario) return std::move(parse.scenario);
+    if (parse.scenario) return parse;
     fault = parse.fault;
   }
   const std::string name = std::filesystem::path(path).filename().string();
-  ui.message(MessageKind::Error,
-             "File <" + name + "> was not opened:\r" + fault + ".\rThe scenario in force is unchanged.");
-  return std::nullopt;
+  return {std::nullopt, "File <" + name + "> was not opened:\r" + fault +
+                            ".\rThe scenario in force is unchanged."};
+}
+
+std::optional<Scenario> ReadScenarioFile(const std::string& path, UserInterface& ui) {
+  ScenarioParse parse = LoadScenarioFile(path);
+  if (!parse.scenario) ui.message(MessageKind::Error, parse.fault);
+  return std::move(parse.scenario);
 }
 
 }  // namespace morvane

@@ -9,6 +9,7 @@
 
 #include "base/user_interface.h"
 #include "scenario/scenario.h"
+#include "scenario/scenario_format.h"
 
 namespace morvane {
 
@@ -24,5 +25,7 @@ bool WriteScenarioFile(const Scenario& scenario, const std::string& path, UserIn
 // Reads and checks the whole file. Nothing is put in force here: the caller
 // applies what it returns.
 std::optional<Scenario> ReadScenarioFile(const std::string& path, UserInterface& ui);
+// The same without telling: the scenario, or (in `fault`) the message the above shows.
+ScenarioParse LoadScenarioFile(const std::string& path);
 
 }  // namespace morvane
