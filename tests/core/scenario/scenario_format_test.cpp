@@ -217,5 +217,20 @@ TEST(ScenarioFile, OversizedMissingAndUnwritableFilesAreToldAndNothingIsRead) {
   std::filesystem::remove_all(folder);
 }
 
+TEST(ScenarioFile, TheAnnotatedExampleOpensWithItsForecastAndPlan) {
+  const ScenarioParse example = LoadScenarioFile(MORVANE_EXAMPLES_DIR "/contact_centre_day.morvane");
+  ASSERT_TRUE(example.scenario) << example.fault;
+  const ScenarioInputs& in = example.scenario->inputs;
+  ASSERT_TRUE(in.Forecast);
+  EXPECT_EQ(in.Forecast->FileName, "contact_centre_day.csv");
+  EXPECT_EQ(in.Forecast->Rates.size(), 48u);
+  EXPECT_EQ(in.Forecast->peak(), 70);
+  Model model;
+  GASettings ga;
+  ApplyScenario(*example.scenario, model, ga);
+  EXPECT_EQ(model.staffing.FullTimeCount, 20);
+  EXPECT_EQ(model.staffing.PartTimeCount, 5);
+}
+
 }  // namespace
 }  // namespace morvane
