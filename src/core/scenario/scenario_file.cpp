@@ -19,7 +19,7 @@ ScenarioParse LoadScenarioFile(const std::string& path) {
   std::string fault;
   const auto text = ReadFileUpTo(path, kScenarioFileLimit, fault);
   if (text && text->size() > kScenarioFileLimit) {
-    fault = "the file is over 4 MB; a scenario is a few kilobytes";
+    fault = "the file is over 1 MB; a scenario is a few kilobytes";
   } else if (text) {
     ScenarioParse parse = ParseScenario(*text);
     if (parse.scenario) return parse;

@@ -212,7 +212,7 @@ TEST(ScenarioFile, OversizedMissingAndUnwritableFilesAreToldAndNothingIsRead) {
   EXPECT_EQ(ReadScenarioFile(kept, ui), Changed());
   ASSERT_EQ(ui.messages.size(), 3u);
   EXPECT_EQ(ui.messages[0],
-            "File <huge.morvane> was not opened:\rthe file is over 4 MB; a scenario is a few "
+            "File <huge.morvane> was not opened:\rthe file is over 1 MB; a scenario is a few "
             "kilobytes.\rThe scenario in force is unchanged.");
   EXPECT_NE(ui.messages[1].find("No such file or directory"), std::string::npos);
   EXPECT_NE(ui.messages[2].find("could not be written"), std::string::npos);
