@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <unordered_set>
 
 namespace morvane {
 namespace {
@@ -83,12 +84,13 @@ class JsonReader {
     value.kind = Kind::Object;
     ++at_;
     if (take('}')) return true;
+    std::unordered_set<std::string> names;  // a list's search would make large objects slow
     do {
       skipSpace();
       std::string name;
       if (at_ >= text_.size() || text_[at_] != '"') return fault("a member name in quotes is expected");
       if (!readString(name)) return false;
-      if (value.member(name)) return fault("the member \"" + name + "\" is given twice");
+      if (!names.insert(name).second) return fault("the member \"" + name + "\" is given twice");
       if (!take(':')) return fault("':' is expected after a member name");
       value.members.emplace_back(std::move(name), JsonValue{});
       if (!readValue(value.members.back().second, depth)) return false;

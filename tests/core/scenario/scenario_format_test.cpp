@@ -122,6 +122,13 @@ TEST(ScenarioFormat, FieldsAddedAfterTheFirstFormatTakeTheirDefaults) {
   EXPECT_EQ(*parse.scenario, expected);
 }
 
+// Nearly the largest file opened: an object of 80000 members.
+std::string HugeObject() {
+  std::string text = "{\"format\": 1";
+  for (int i = 0; i < 80000; ++i) text += ", \"m" + std::to_string(i) + "\": 0";
+  return text + "}";
+}
+
 TEST(ScenarioFormat, ABadFileIsRefusedWithItsField) {
   const std::string good = ScenarioText(Changed());
   const std::pair<std::string, std::string> cases[] = {
@@ -156,6 +163,7 @@ TEST(ScenarioFormat, ABadFileIsRefusedWithItsField) {
       {"{\"format\": 1, \"format\": 1}", "not JSON text: line 1, column 23: the member"},
       {std::string(100, '[') + std::string(100, ']'), "nested deeper than 32 levels"},
       {good + "}", "text follows the end of the value"},
+      {HugeObject(), ": Morvane knows no such field"},
   };
   for (const auto& [text, fault] : cases) {
     const ScenarioParse parse = ParseScenario(text);
