@@ -30,6 +30,7 @@ struct GARequest {
   std::string maxCostText;   // --max-cost as given, checked once the duty templates are known;
                              // empty: the "Re&Set Def." value
   std::string historyFile;   // --history: the run report, newest line first
+  std::string tradeoffFile;  // --export-tradeoff: the non-inferior plans of a two-objective run
 };
 
 struct BatchRequest {

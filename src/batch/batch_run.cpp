@@ -50,6 +50,10 @@ bool InstallStaffing(BatchRequest& request, UserInterface& ui) {
 
 ExitStatus RunBatch(BatchRequest& request, std::ostream& out, UserInterface& ui,
                     std::ostream& progress) {
+  if (const auto refusal = TradeoffExportRefusal(request)) {
+    ui.message(MessageKind::Error, *refusal);
+    return kExitBadArguments;
+  }
   Model& model = request.model;
   // 1 - The servers on duty: the plan of a start-times file, or the base number all day.
   if (!InstallStaffing(request, ui)) return kExitRefused;
