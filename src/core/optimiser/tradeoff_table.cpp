@@ -4,7 +4,7 @@
 #include <tuple>
 
 #include "base/exact_text.h"
-#include "staffing/start_times_file.h"
+#include "base/replace_file.h"
 
 namespace morvane {
 namespace {

@@ -8,11 +8,7 @@
 namespace morvane {
 
 bool WriteScenarioFile(const Scenario& scenario, const std::string& path, UserInterface& ui) {
-  const auto failure = ReplaceFileContents(path, ScenarioText(scenario));
-  if (failure)
-    ui.message(MessageKind::Error, "File <" + path + "> could not be written: " + *failure +
-                                       ".\rAny file of that name was left as it was.");
-  return !failure;
+  return ReplaceFileTelling(path, ScenarioText(scenario), ui);
 }
 
 ScenarioParse LoadScenarioFile(const std::string& path) {

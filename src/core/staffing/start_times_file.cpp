@@ -41,20 +41,6 @@ std::string MissingFileMessage(const std::string& name) {
   return "File [" + name + "] does not exist... Try again.";
 }
 
-std::string WrittenMessage(const std::string& name) {
-  return "File <" + name + "> written successfully.";
-}
-
-bool WriteWholeFile(const std::string& path, std::string_view contents, UserInterface& ui) {
-  if (const auto failure = ReplaceFileContents(path, contents)) {
-    ui.message(MessageKind::Error, "File <" + path + "> could not be written: " + *failure +
-                                       ".\rAny file of that name was left as it was.");
-    return false;
-  }
-  ui.message(MessageKind::Information, WrittenMessage(path));
-  return true;
-}
-
 bool WriteStartTimesFile(const StaffingState& staff, const std::string& path, UserInterface& ui) {
   return WriteWholeFile(path, StartTimesText(staff), ui);
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "engine/model.h"
+#include "base/replace_file.h"
 #include "base/user_interface.h"
 
 namespace morvane {
@@ -24,13 +25,6 @@ inline const std::string kStartTimesTabOnly = "You can only return from the [Sta
 std::string ReplaceFileQuestion(const std::string& name);
 // "File [name] does not exist... Try again." (error box, then the open dialog again).
 std::string MissingFileMessage(const std::string& name);
-// "File <name> written successfully."
-std::string WrittenMessage(const std::string& name);
-
-// Replaces the file at `path` by one holding `contents`, only ever by a complete
-// new one. Shows WrittenMessage on success, an error naming the file and the
-// cause otherwise; returns whether it wrote.
-bool WriteWholeFile(const std::string& path, std::string_view contents, UserInterface& ui);
 
 // Writes both templates and both start-count columns of `staff` as 96 lines. The
 // file is replaced only by a complete new one. Shows WrittenMessage on success,
