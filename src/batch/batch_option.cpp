@@ -10,7 +10,7 @@ std::optional<std::string> EntryRefusal(const EntryOutcome& outcome) {
 }
 
 std::vector<OptionGroup> BatchOptionGroups() {
-  return {ScenarioOptions(), PlanOptions(), GAOptions(), OutputOptions()};
+  return {ScenarioFileOptions(), ScenarioOptions(), PlanOptions(), GAOptions(), OutputOptions()};
 }
 
 }  // namespace morvane::batch

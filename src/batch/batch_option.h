@@ -31,6 +31,7 @@ struct OptionGroup {
 };
 
 // The groups, each defined in its own file.
+OptionGroup ScenarioFileOptions();  // scenario_file_options.cpp: --scenario, --save-scenario
 OptionGroup ScenarioOptions();  // scenario_options.cpp: one option per scenario input
 OptionGroup PlanOptions();      // plan_options.cpp: --plan, --no-ft-wrap, --no-pt-wrap, --write-plan
 OptionGroup GAOptions();        // ga_options.cpp: --ga and the GA window's settings

@@ -30,10 +30,15 @@ struct GARequest {
   std::string maxCostText;   // --max-cost as given, checked once the duty templates are known;
                              // empty: the "Re&Set Def." value
   std::string historyFile;   // --history: the run report, newest line first
+  std::string tradeoffFile;  // --export-tradeoff: the non-inferior plans of a two-objective run
 };
 
 struct BatchRequest {
   Model model;  // starts at the defaults of the main window, base staffing
+  // The number type of a single run (--precision); a scenario's GA evaluation
+  // does not change it, as the window's runs are extended whatever it is.
+  Precision precision = Precision::Extended;
+  std::string saveScenarioFile;  // --save-scenario: where to keep the scenario of the run
   PlanRequest plan;
   OutputRequest output;
   GARequest ga;

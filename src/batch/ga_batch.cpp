@@ -1,11 +1,11 @@
 #include "batch/ga_batch.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "batch/batch_option.h"
 #include "batch/machine_output.h"
 #include "optimiser/history_file.h"
+#include "optimiser/tradeoff_table.h"
 #include "engine/arrival_rate.h"
 
 namespace morvane::batch {
@@ -52,7 +52,8 @@ std::optional<std::string> CheckSettings(BatchRequest& request) {
   GARequest& ga = request.ga;
   if (ga.maxCostText.empty()) {
     const ScenarioInputs& in = request.model.inputs;
-    ga.settings.MaxCost = 4 * in.FullTimeCost * MeanArrivalRate(in) / in.ServiceRate;
+    if (!(ga.settings.MaxCost > 0))  // none set, by a scenario either
+      ga.settings.MaxCost = 4 * in.FullTimeCost * MeanArrivalRate(in) / in.ServiceRate;
   } else if (auto refusal =
                  EntryRefusal(MaxCostEditExit(ga.maxCostText, ga.settings, request.model))) {
     return "--max-cost " + ga.maxCostText + ": " + *refusal;
@@ -64,11 +65,8 @@ std::optional<std::string> CheckSettings(BatchRequest& request) {
 }
 
 void CollectNonInferior(const GAState& state, std::int32_t size, GABatchResult& result) {
-  for (std::int32_t m = 1; m <= size; ++m)
-    if (state.population[m].NonInferior)
-      result.nonInferior.emplace_back(state.population[m].Objective1,
-                                      state.population[m].Objective2);
-  std::sort(result.nonInferior.begin(), result.nonInferior.end());
+  for (const GASolution& plan : NonInferiorMembers(state.population, size))
+    result.nonInferior.emplace_back(plan.Objective1, plan.Objective2);
 }
 
 }  // namespace
@@ -97,7 +95,19 @@ ExitStatus RunGABatch(BatchRequest& request, UserInterface& ui, std::ostream& pr
   if (!request.ga.historyFile.empty() &&
       !SaveHistory(request.ga.historyFile, report.newestFirst(), ui, [](int) {}))
     return kExitRefused;
+  if (!request.ga.tradeoffFile.empty() &&
+      !WriteTradeoffTable(request.ga.tradeoffFile, state->population, request.ga.settings, ui))
+    return kExitRefused;
   return kExitDone;
+}
+
+std::optional<std::string> TradeoffExportRefusal(const BatchRequest& request) {
+  if (request.ga.tradeoffFile.empty()) return std::nullopt;
+  if (!request.ga.run) return "--export-tradeoff needs a GA run (--ga).";
+  if (!request.ga.settings.twoObjectives())
+    return "--export-tradeoff needs a second objective (--objective2 "
+           "cost|maxpwait|minutes|service).";
+  return std::nullopt;
 }
 
 std::string GAJson(const GABatchResult& result) {

@@ -4,6 +4,7 @@
 // the JSON output.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -28,6 +29,10 @@ struct GABatchResult {
 // line per generation to `progress`.
 ExitStatus RunGABatch(BatchRequest& request, UserInterface& ui, std::ostream& progress,
                       GABatchResult& result);
+
+// Why --export-tradeoff cannot be done (no GA run, or one objective), or nothing;
+// checked before anything runs.
+std::optional<std::string> TradeoffExportRefusal(const BatchRequest& request);
 
 // The value of the "ga" key of the JSON output.
 std::string GAJson(const GABatchResult& result);

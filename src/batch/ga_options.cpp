@@ -85,7 +85,7 @@ BatchOption Evaluation() {
           [](BatchRequest& request, const std::string& word) -> std::optional<std::string> {
             const auto precision = PrecisionOfWord(word);
             if (!precision) return "must be extended or double";
-            request.ga.settings.Evaluation = *precision;
+            request.ga.settings.Evaluation = request.precision = *precision;
             return std::nullopt;
           }};
 }
@@ -147,6 +147,10 @@ OptionGroup GAOptions() {
                &GARequest::maxCostText),
           Text("--history", "FILE", "write the run report to FILE (.his), newest line first",
                &GARequest::historyFile),
+          Text("--export-tradeoff", "FILE",
+               "write the non-inferior plans of a two-objective run to FILE (.csv): objective "
+               "values, FT and PT counts, starts per period",
+               &GARequest::tradeoffFile),
       }};
 }
 

@@ -9,16 +9,6 @@
 
 namespace morvane::batch {
 
-std::string PrecisionWord(Precision precision) {
-  return precision == Precision::Double ? "double" : "extended";
-}
-
-std::optional<Precision> PrecisionOfWord(const std::string& word) {
-  for (const Precision precision : {Precision::Extended, Precision::Double})
-    if (word == PrecisionWord(precision)) return precision;
-  return std::nullopt;
-}
-
 std::string JsonArray(const PeriodCounts& counts) {
   std::string text = "[";
   for (std::size_t i = 0; i < counts.size(); ++i)

@@ -10,13 +10,10 @@
 #include <vector>
 
 #include "base/exact_text.h"
+#include "base/precision_word.h"
 #include "engine/model.h"
 
 namespace morvane::batch {
-
-// "extended" or "double", as --precision and the JSON name them.
-std::string PrecisionWord(Precision precision);
-std::optional<Precision> PrecisionOfWord(const std::string& word);
 
 // "[a, b, ...]" of the 96 counts.
 std::string JsonArray(const PeriodCounts& counts);

@@ -60,12 +60,6 @@ TEST_F(BatchRunTest, JsonHasEveryKeyAsAFullPrecisionNumber) {
   EXPECT_EQ(json.substr(json.size() - 2), "}\n");
 }
 
-TEST_F(BatchRunTest, FullPrecisionTextReadsBackExactly) {
-  for (const Real value : {0.1L, 142.681922896138135753L, 2.41424414600514482862e-11L, 1.0L / 3})
-    EXPECT_EQ(std::strtold(FullPrecisionText(value).c_str(), nullptr), value);
-  EXPECT_EQ(FullPrecisionText(2250), "2250");
-}
-
 TEST_F(BatchRunTest, TablesHaveOneRowPerStepAndPerMinute) {
   request->model.inputs.TimeStepSeconds = 90;  // 960 steps a day
   request->output.stepsFile = tempFile("steps.csv");
@@ -90,7 +84,7 @@ TEST_F(BatchRunTest, TablesHaveOneRowPerStepAndPerMinute) {
 TEST_F(BatchRunTest, ADoubleRunNamesItsPrecisionAndTablesItsOwnVectors) {
   request->output.json = true;
   request->output.stepsFile = tempFile("double_steps.csv");
-  request->ga.settings.Evaluation = Precision::Double;
+  request->precision = Precision::Double;
   ASSERT_EQ(run(), kExitDone);
   EXPECT_NE(out.str().find("\"Precision\": \"double\""), std::string::npos);
   const auto steps = ReadLines(request->output.stepsFile);

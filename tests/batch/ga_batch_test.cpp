@@ -77,13 +77,26 @@ TEST_F(GABatchTest, SettingsThatDependOnTheScenarioAreCheckedBeforeTheRun) {
   ASSERT_EQ(parse({"--objective2", "cost"}), std::nullopt);
   EXPECT_EQ(run(), kExitBadArguments);
   EXPECT_EQ(ui.messages.at(0), "--objective2: " + kObjectiveClashMessage);
+  // An export needs a run with two objectives; the refusal comes before any run.
+  request = std::make_unique<BatchRequest>();
+  ASSERT_EQ(parse({"--export-tradeoff", "t.csv"}), std::nullopt);
+  EXPECT_EQ(run(), kExitBadArguments);
+  EXPECT_EQ(ui.messages.at(1), "--export-tradeoff needs a second objective (--objective2 "
+                               "cost|maxpwait|minutes|service).");
+  request = std::make_unique<BatchRequest>();
+  ASSERT_EQ(ParseArguments({"--export-tradeoff", "t.csv"}, BatchOptionGroups(), *request), std::nullopt);
+  EXPECT_EQ(run(), kExitBadArguments);
+  EXPECT_EQ(ui.messages.at(2), "--export-tradeoff needs a GA run (--ga).");
+  EXPECT_EQ(progress.str(), "");
 }
 
 // Plans scored in double precision; the installed plan is computed in extended.
+// The exported table holds the plans of the JSON's non-inferior points.
 TEST_F(GABatchTest, JsonCarriesTheBestPlanAndTheRunFigures) {
   const auto history = std::filesystem::path(::testing::TempDir()) / "ga_batch.his";
+  const auto table = std::filesystem::path(::testing::TempDir()) / "ga_batch.csv";
   ASSERT_EQ(parse({"--json", "--objective2", "maxpwait", "--history", history.string(),
-                   "--precision", "double"}),
+                   "--precision", "double", "--export-tradeoff", table.string()}),
             std::nullopt);
   ui.allowMessages();
   ASSERT_EQ(run(), kExitDone);
@@ -104,6 +117,16 @@ TEST_F(GABatchTest, JsonCarriesTheBestPlanAndTheRunFigures) {
   std::getline(file, first);
   EXPECT_EQ(first, "GA FINISHED" + kDoubleEvaluationNote);
   std::filesystem::remove(history);
+  std::ifstream csv(table);
+  std::string line, points;
+  std::getline(csv, line);
+  EXPECT_TRUE(line.starts_with("total_cost,max_pwait,full_time,part_time,ft_00:00,")) << line;
+  while (std::getline(csv, line)) {
+    const std::size_t second = line.find(',', line.find(',') + 1);
+    points += (points.empty() ? "[" : ", [") + line.substr(0, second).replace(line.find(','), 1, ", ") + "]";
+  }
+  EXPECT_NE(json.find("\"nonInferior\": [" + points + "]}"), std::string::npos) << points;
+  std::filesystem::remove(table);
 }
 
 // Cost against minutes below the service target: the set of non-inferior plans

@@ -12,10 +12,13 @@
 #include "shared/chart_picture.h"
 #include "shared/chart_printing.h"
 #include "shared/chart_saving.h"
+#include "shared/command_button.h"
 #include "shared/file_choice_dialog.h"
+#include "shared/file_to_write.h"
 #include "tradeoff_window/tradeoff_series.h"
 #include "report/axis_scale.h"
 #include "optimiser/plan_install.h"
+#include "optimiser/tradeoff_table.h"
 
 namespace {
 
@@ -49,8 +52,13 @@ morvane::AxisScale Around(double low, double high) {
 }  // namespace
 
 TMultiObjectiveForm::TMultiObjectiveForm(MorvaneApp& app, QWidget* parent)
-    : QWidget(parent), app_(app), SaveChart(makeChartSaveDialog(this, "SaveChart")) {
+    : QWidget(parent),
+      app_(app),
+      SaveChart(makeChartSaveDialog(this, "SaveChart")),
+      ExportDialog(new FileChoiceDialog(this, "ExportDialog", {"CSV file (*.csv)"}, "csv")) {
   setObjectName("TMultiObjectiveForm");
+  // chooseFileToWrite asks the replace question.
+  ExportDialog->setOption(QFileDialog::DontConfirmOverwrite);
   setWindowTitle("Multi-Objective Form");
   buildChart();
   auto* layout = new QVBoxLayout(this);
@@ -93,6 +101,9 @@ QWidget* TMultiObjectiveForm::buildButtons() {
   print->setObjectName("PrintChartButton");
   auto* save = new QPushButton("&Save", row);
   save->setObjectName("SaveChartButton");
+  ExportButton = new CommandButton("ExportButton", "E&xport plans...",
+                                   "Write the non-inferior plans of the run shown to a CSV file", row);
+  ExportButton->setEnabled(false);
   SaveBox = new QCheckBox("Save Every Nth one", row);
   SaveBox->setObjectName("SaveBox");
   connect(close, &QPushButton::clicked, this, &QWidget::hide);
@@ -100,10 +111,11 @@ QWidget* TMultiObjectiveForm::buildButtons() {
           [this] { printChart(*MultiObjectiveChart, kTradeoffChartMargins, *this, *app_.ui); });
   connect(save, &QPushButton::clicked, this,
           [this] { saveChart(*SaveChart, *MultiObjectiveChart, *app_.ui, "Error in SaveChartButtonClick"); });
+  connect(ExportButton, &QPushButton::clicked, this, &TMultiObjectiveForm::ExportButtonClick);
   connect(SaveBox, &QCheckBox::clicked, this, [this](bool checked) { SaveEveryNth = checked; });
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
-  for (QWidget* control : QList<QWidget*>{close, print, save, SaveBox}) layout->addWidget(control);
+  for (QWidget* control : QList<QWidget*>{close, print, save, ExportButton, SaveBox}) layout->addWidget(control);
   layout->addStretch();
   return row;
 }
@@ -121,6 +133,8 @@ void TMultiObjectiveForm::ShowMOGraph(const morvane::TradeoffChart& chart) {
   // The title is rich text: its line break is <br>.
   MultiObjectiveChart->chart()->setTitle(QString::fromStdString(chart.TitleLine1 + "<br>" + chart.TitleLine2));
   fitAxes();
+  shownRun_ = app_.gaSettings;
+  ExportButton->setEnabled(true);
   if (SaveEveryNth) saveTradeoffMap(*MultiObjectiveChart, chart.Generation, *app_.ui);
 }
 
@@ -132,7 +146,25 @@ void TMultiObjectiveForm::addCarryOver(double x, double y) {
   fitAxes();
 }
 
-void TMultiObjectiveForm::clear() { MultiObjectiveChart->clearSeries(); }
+void TMultiObjectiveForm::clear() {
+  MultiObjectiveChart->clearSeries();
+  shownRun_.reset();
+  ExportButton->setEnabled(false);
+}
+
+// The population of the run shown is in the app's state until the next run
+// starts (which empties the chart); while a run goes on it changes under the chart.
+void TMultiObjectiveForm::ExportButtonClick() {
+  morvane::UserInterface& ui = *app_.ui;
+  if (!shownRun_) return;
+  if (app_.gaRunning) {
+    ui.message(morvane::MessageKind::Information,
+               "The plans can be exported when the GA run (or the improvement) has ended.");
+    return;
+  }
+  if (const auto name = chooseFileToWrite(*ExportDialog, ui))
+    morvane::WriteTradeoffTable(*name, app_.gaState->population, *shownRun_, ui);
+}
 
 void TMultiObjectiveForm::fitAxes() {
   QList<QPointF> all;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "shared/morvane_app.h"
 #include "optimiser/tradeoff_chart.h"
@@ -12,6 +13,7 @@
 class ChartPanel;
 class FileChoiceDialog;
 class QCheckBox;
+class QPushButton;
 class QScatterSeries;
 class QValueAxis;
 class QXYSeries;
@@ -28,8 +30,11 @@ class TMultiObjectiveForm : public QWidget {
   void ShowMOGraph(const morvane::TradeoffChart& chart);
   // A plan the generation step carried over, in red.
   void addCarryOver(double x, double y);
-  // Empties the five series.
+  // Empties the five series; there are no plans to export until the next chart.
   void clear();
+  // "E&xport plans...": the non-inferior plans of the run shown, as a CSV file
+  // (see WriteTradeoffTable), after the file dialog and the replace question.
+  void ExportButtonClick();
   // A click on point `index` of `series`: the plan's figures, and on Yes it
   // becomes the current plan.
   void MultiObjectiveChartClickSeries(QXYSeries* series, int index);
@@ -52,6 +57,11 @@ class TMultiObjectiveForm : public QWidget {
   QValueAxis* bottom_;
   QValueAxis* left_;
   QCheckBox* SaveBox;
+  QPushButton* ExportButton;
   FileChoiceDialog* SaveChart;
+  FileChoiceDialog* ExportDialog;
+  // The settings of the run the chart shows (its objectives and population
+  // size); nothing once the chart is emptied.
+  std::optional<morvane::GASettings> shownRun_;
   bool SaveEveryNth = false;
 };

@@ -64,4 +64,22 @@ std::optional<std::string> ReplaceFileContents(const std::string& path, std::str
   return std::nullopt;
 }
 
+bool ReplaceFileTelling(const std::string& path, std::string_view contents, UserInterface& ui) {
+  const auto failure = ReplaceFileContents(path, contents);
+  if (failure)
+    ui.message(MessageKind::Error, "File <" + path + "> could not be written: " + *failure +
+                                       ".\rAny file of that name was left as it was.");
+  return !failure;
+}
+
+std::string WrittenMessage(const std::string& name) {
+  return "File <" + name + "> written successfully.";
+}
+
+bool WriteWholeFile(const std::string& path, std::string_view contents, UserInterface& ui) {
+  if (!ReplaceFileTelling(path, contents, ui)) return false;
+  ui.message(MessageKind::Information, WrittenMessage(path));
+  return true;
+}
+
 }  // namespace morvane

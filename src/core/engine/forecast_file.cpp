@@ -5,11 +5,11 @@
 #include <charconv>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <vector>
 
 #include "base/number_format.h"
+#include "base/read_file.h"
 #include "engine/steady_state.h"
 
 namespace morvane {
@@ -274,14 +274,10 @@ std::optional<std::string> LoadForecastText(ScenarioInputs& inputs, std::string_
 
 std::optional<std::string> LoadForecastFile(ScenarioInputs& inputs, const std::string& path) {
   const std::string name = std::filesystem::path(path).filename().string();
-  std::error_code error;
-  std::ifstream in(path, std::ios::binary);
-  if (std::filesystem::is_directory(path, error) || !in)
-    return "File <" + name + "> could not be read.\rThe demand in force is kept.";
-  std::string text(kForecastFileLimit + 1, '\0');
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  text.resize(static_cast<std::size_t>(in.gcount()));
-  return LoadForecastText(inputs, text, name);
+  std::string failure;
+  const auto text = ReadFileUpTo(path, kForecastFileLimit, failure);
+  if (!text) return "File <" + name + "> could not be read.\rThe demand in force is kept.";
+  return LoadForecastText(inputs, *text, name);
 }
 
 bool ReadForecastText(ScenarioInputs& inputs, std::string_view text, const std::string& name,

@@ -41,18 +41,8 @@ std::string MissingFileMessage(const std::string& name) {
   return "File [" + name + "] does not exist... Try again.";
 }
 
-std::string WrittenMessage(const std::string& name) {
-  return "File <" + name + "> written successfully.";
-}
-
 bool WriteStartTimesFile(const StaffingState& staff, const std::string& path, UserInterface& ui) {
-  if (const auto failure = ReplaceFileContents(path, StartTimesText(staff))) {
-    ui.message(MessageKind::Error, "File <" + path + "> could not be written: " + *failure +
-                                       ".\rAny file of that name was left as it was.");
-    return false;
-  }
-  ui.message(MessageKind::Information, WrittenMessage(path));
-  return true;
+  return WriteWholeFile(path, StartTimesText(staff), ui);
 }
 
 bool ReadStartTimesFile(Model& model, const std::string& path, UserInterface& ui) {

@@ -5,8 +5,10 @@
 
 #include <istream>
 #include <string>
+#include <string_view>
 
 #include "engine/model.h"
+#include "base/replace_file.h"
 #include "base/user_interface.h"
 
 namespace morvane {
@@ -23,8 +25,6 @@ inline const std::string kStartTimesTabOnly = "You can only return from the [Sta
 std::string ReplaceFileQuestion(const std::string& name);
 // "File [name] does not exist... Try again." (error box, then the open dialog again).
 std::string MissingFileMessage(const std::string& name);
-// "File <name> written successfully."
-std::string WrittenMessage(const std::string& name);
 
 // Writes both templates and both start-count columns of `staff` as 96 lines. The
 // file is replaced only by a complete new one. Shows WrittenMessage on success,

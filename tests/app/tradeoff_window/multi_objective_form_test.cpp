@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -13,8 +14,11 @@
 #include <QtCharts/QScatterSeries>
 
 #include "shared/chart_panel.h"
+#include "shared/file_choice_dialog.h"
 #include "staffing_window/start_times_grid.h"
 #include "app/ga_window/ga_windows.h"
+#include "optimiser/tradeoff_table.h"
+#include "staffing/start_times_file.h"
 #include "support/chart_axes.h"
 
 namespace morvane::testing {
@@ -181,6 +185,46 @@ TEST_F(TradeoffTest, SavesEveryFiftiethGenerationWhenAsked) {
   EXPECT_TRUE(QFileInfo::exists(dir.filePath("GAMap for Gen 0.bmp")));
   EXPECT_FALSE(QFileInfo::exists(dir.filePath("GAMap for Gen 1.bmp")));
   EXPECT_EQ(chart()->chart()->axes(Qt::Vertical)[0]->titleText(), "Time P(wait) > 0.200");
+}
+
+TEST_F(TradeoffTest, ExportsTheNonInferiorPlansOfTheRunShown) {
+  auto* button = child<QPushButton>(*tradeoff, "ExportButton");
+  auto* dialog = tradeoff->findChild<FileChoiceDialog*>("ExportDialog");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(button->text(), "E&xport plans...");
+  EXPECT_EQ(dialog->nameFilters(), QStringList{"CSV file (*.csv)"});
+  EXPECT_EQ(dialog->defaultSuffix(), "csv");
+  EXPECT_FALSE(button->isEnabled());  // nothing drawn yet
+  twoObjectiveRun();
+  QTemporaryDir dir;
+  QString file = dir.filePath("plans.csv");
+  dialog->setChooser([&file](FileChoiceDialog&) { return file; });
+  ui.allowMessages();
+  ShowActive(*tradeoff);
+  QTest::mouseClick(button, Qt::LeftButton);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0], WrittenMessage(file.toStdString()));
+  const GASettings& settings = ga->settings();
+  const std::vector<GASolution> plans = NonInferiorPlans(ga->state().population, settings.PopulationSize);
+  EXPECT_EQ(plans.size(), std::size_t(series(2)->count() + series(3)->count()));
+  QFile written(file);
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  EXPECT_EQ(written.readAll().toStdString(), TradeoffTableText(plans, settings));
+  file = dir.filePath("missing/plans.csv");
+  QTest::mouseClick(button, Qt::LeftButton);
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_TRUE(ui.messages[1].starts_with("File <" + file.toStdString() + "> could not be written: "));
+  // Mid-run the population changes under the chart; a one-objective run draws none.
+  ui.duringPause = [&] {
+    if (button->isEnabled() && ui.messages.size() == 2) QTest::mouseClick(button, Qt::LeftButton);
+  };
+  click("DoGA");
+  ASSERT_EQ(ui.messages.size(), 3u);
+  EXPECT_EQ(ui.messages[2], "The plans can be exported when the GA run (or the improvement) has ended.");
+  ui.duringPause = nullptr;
+  choose("SecondObjective", kObjectiveNone);
+  click("DoGA");
+  EXPECT_FALSE(button->isEnabled());
 }
 
 }  // namespace

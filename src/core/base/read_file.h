@@ -1,0 +1,15 @@
+// Reading a file a planner names, without ever taking in more than is wanted.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace morvane {
+
+// The file's first limit + 1 bytes at most (more than `limit` means the file is
+// too large), or nothing when it cannot be read; then `failure` says why.
+std::optional<std::string> ReadFileUpTo(const std::string& path, std::size_t limit,
+                                        std::string& failure);
+
+}  // namespace morvane
