@@ -6,7 +6,6 @@
 #include "report/result_tables.h"
 #include "shared/file_choice_dialog.h"
 #include "shared/file_to_write.h"
-#include "staffing/start_times_file.h"
 
 namespace {
 
@@ -18,15 +17,6 @@ const std::string kSteadyStateFirst =
 const std::string kTimeDependentFirst =
     "The per-step table holds the time dependent results.\rCompute the time dependent "
     "probabilities first.";
-
-void WriteTable(const std::string& path, const std::string& table, morvane::UserInterface& ui) {
-  if (const auto failure = morvane::ReplaceFileContents(path, table)) {
-    ui.message(morvane::MessageKind::Error, "File <" + path + "> could not be written: " + *failure +
-                                                ".\rAny file of that name was left as it was.");
-    return;
-  }
-  ui.message(morvane::MessageKind::Information, morvane::WrittenMessage(path));
-}
 
 }  // namespace
 
@@ -55,5 +45,5 @@ void ExportResults(FileChoiceDialog& dialog, const morvane::Model& model, Result
     morvane::WriteStepTable(model, table);
   else
     morvane::WriteMinuteTable(model, table);
-  WriteTable(*path, table.str(), ui);
+  morvane::WriteWholeFile(*path, table.str(), ui);
 }
