@@ -14,9 +14,6 @@ const QString kStepFilter = "Per-step results (*.csv)";
 
 const std::string kSteadyStateFirst =
     "There are no results to export yet.\rCompute the steady state probabilities first.";
-const std::string kTimeDependentFirst =
-    "The per-step table holds the time dependent results.\rCompute the time dependent "
-    "probabilities first.";
 
 }  // namespace
 
@@ -33,13 +30,13 @@ void ExportResults(FileChoiceDialog& dialog, const morvane::Model& model, Result
     ui.message(morvane::MessageKind::Information, kSteadyStateFirst);
     return;
   }
+  // The dialog offers the tables that hold results of the inputs in force.
+  dialog.setNameFilters(shown.timeDependent ? QStringList{kMinuteFilter, kStepFilter}
+                                            : QStringList{kMinuteFilter});
+  dialog.selectNameFilter(kMinuteFilter);
   const auto path = chooseFileToWrite(dialog, ui);
   if (!path) return;
   const bool perStep = dialog.selectedNameFilter() == kStepFilter;
-  if (perStep && !shown.timeDependent) {
-    ui.message(morvane::MessageKind::Information, kTimeDependentFirst);
-    return;
-  }
   std::ostringstream table;
   if (perStep)
     morvane::WriteStepTable(model, table);

@@ -1,6 +1,7 @@
 // "Export results...": the day's results as a CSV table for a spreadsheet,
 // per minute (the steady state of the inputs in force) or per time step (the
-// time-dependent results shown), chosen by the filter of the export dialog.
+// time-dependent results shown), chosen by the filter of the export dialog,
+// which offers only the tables that hold results of the inputs in force.
 #pragma once
 
 #include "base/user_interface.h"
