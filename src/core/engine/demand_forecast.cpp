@@ -1,9 +1,15 @@
 #include "engine/demand_forecast.h"
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 
 namespace morvane {
+
+bool IsForecastInterval(std::int32_t minutes) {
+  return std::find(std::begin(kForecastIntervals), std::end(kForecastIntervals), minutes) !=
+         std::end(kForecastIntervals);
+}
 
 Real DemandForecast::rateAt(Real t) const {
   const auto minute = static_cast<std::int64_t>(t) % (24 * 60);

@@ -11,6 +11,7 @@ namespace morvane {
 
 // Interval lengths a forecast may use, in minutes; each divides the day.
 inline constexpr std::int32_t kForecastIntervals[] = {1, 5, 10, 15, 20, 30, 60};
+bool IsForecastInterval(std::int32_t minutes);
 
 struct DemandForecast {
   std::string FileName;             // the file's name without its folder

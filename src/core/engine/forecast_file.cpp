@@ -189,8 +189,7 @@ class ForecastReader {
     }
     if (values_.size() == 1) {
       interval_ = start;
-      if (std::find(std::begin(kForecastIntervals), std::end(kForecastIntervals), interval_) ==
-          std::end(kForecastIntervals))
+      if (!IsForecastInterval(interval_))
         return fault(line, "start", "the intervals are " + std::to_string(interval_) +
                                         " minutes long; use 1, 5, 10, 15, 20, 30 or 60");
       return std::nullopt;

@@ -4,6 +4,13 @@
 
 namespace morvane {
 
+void PutPlan(const ScenarioPlan& plan, StaffingState& staff) {
+  staff.DutyTemplate = plan.DutyTemplate;
+  staff.FullTimeWraps = plan.FullTimeWraps;
+  staff.PartTimeWraps = plan.PartTimeWraps;
+  staff.StartTimes = plan.StartTimes;
+}
+
 Scenario CurrentScenario(const Model& model, const GASettings& ga,
                          const std::optional<DemandForecast>& loadedForecast) {
   Scenario scenario{model.inputs, model.inputs.Forecast ? model.inputs.Forecast : loadedForecast,
@@ -19,12 +26,7 @@ void ApplyScenario(const Scenario& scenario, Model& model, GASettings& ga) {
   model.inputs = scenario.inputs;
   model.CriticalPWait = scenario.CriticalPWait;
   ga = scenario.ga;
-  const ScenarioPlan plan = scenario.plan.value_or(ScenarioPlan{});
-  StaffingState& staff = model.staffing;
-  staff.DutyTemplate = plan.DutyTemplate;
-  staff.FullTimeWraps = plan.FullTimeWraps;
-  staff.PartTimeWraps = plan.PartTimeWraps;
-  staff.StartTimes = plan.StartTimes;
+  PutPlan(scenario.plan.value_or(ScenarioPlan{}), model.staffing);
   if (!scenario.plan) {
     installBaseStaffing(model);
     return;

@@ -20,6 +20,9 @@ struct ScenarioPlan {
   bool operator==(const ScenarioPlan&) const = default;
 };
 
+// The plan's templates, wrap flags and starts into `staff` (nothing computed).
+void PutPlan(const ScenarioPlan& plan, StaffingState& staff);
+
 struct Scenario {
   ScenarioInputs inputs;  // inputs.Forecast: the forecast in force, if any
   // The forecast loaded, in force or not (the planner may go back to the sine

@@ -359,8 +359,7 @@ class Reader {
     if (!interval || !read(*interval, path + ".IntervalMinutes", forecast.IntervalMinutes, 1,
                            kMinutesPerDay))
       return false;
-    if (std::find(std::begin(kForecastIntervals), std::end(kForecastIntervals),
-                  forecast.IntervalMinutes) == std::end(kForecastIntervals))
+    if (!IsForecastInterval(forecast.IntervalMinutes))
       return fail(path + ".IntervalMinutes", "use 1, 5, 10, 15, 20, 30 or 60");
     // No service rate Morvane offers serves a higher rate.
     const Real highest = kMaxRaisedServers * R::kServiceRateHigh;
@@ -422,10 +421,7 @@ class Reader {
         !readStarts(*object, "PartTimeStarts", plan.StartTimes[PartTime]))
       return false;
     StaffingState staff;
-    staff.DutyTemplate = plan.DutyTemplate;
-    staff.StartTimes = plan.StartTimes;
-    staff.FullTimeWraps = plan.FullTimeWraps;
-    staff.PartTimeWraps = plan.PartTimeWraps;
+    PutPlan(plan, staff);
     if (const auto refusal = OnDutyRefusal(staff)) return fail("plan", *refusal);
     scenario.plan = plan;
     return true;

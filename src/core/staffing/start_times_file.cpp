@@ -1,12 +1,8 @@
 #include "staffing/start_times_file.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-
-#include "staffing/duty_template.h"
+#include "base/read_file.h"
 #include "base/replace_file.h"
+#include "staffing/duty_template.h"
 #include "staffing/schedule_plan.h"
 #include "staffing/start_times_format.h"
 
@@ -46,18 +42,13 @@ bool WriteStartTimesFile(const StaffingState& staff, const std::string& path, Us
 }
 
 bool ReadStartTimesFile(Model& model, const std::string& path, UserInterface& ui) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) {
-    ui.message(MessageKind::Error, ReadFailure(path, "it is a folder"));
-    return false;
-  }
-  errno = 0;
-  std::ifstream in(path, std::ios::binary);
+  std::string failure;
+  auto in = OpenFile(path, failure);
   if (!in) {
-    ui.message(MessageKind::Error, ReadFailure(path, errno ? std::strerror(errno) : "no access"));
+    ui.message(MessageKind::Error, ReadFailure(path, failure));
     return false;
   }
-  return ReadStartTimes(model, in, path, ui);
+  return ReadStartTimes(model, *in, path, ui);
 }
 
 bool ReadStartTimes(Model& model, std::istream& in, const std::string& name, UserInterface& ui) {
