@@ -8,7 +8,7 @@
 #include "engine/model.h"
 #include "engine/steady_state.h"
 #include "engine/time_dependent_solver.h"
-#include "support/silent_user_interface.h"
+#include "base/silent_user_interface.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "optimiser/evaluation.h"
 #include "optimiser/ga_run.h"
 #include "optimiser/random_solution.h"
-#include "support/silent_user_interface.h"
+#include "base/silent_user_interface.h"
 
 namespace {
 

@@ -22,7 +22,7 @@ ServiceDay DayOf(std::int32_t points, Real minutesPerPoint, Real targetLevel, Po
     arrivals += lambda;
     answered += lambda * figures.level;
     speed += lambda * figures.answerSeconds;
-    if (figures.level < targetLevel) ++below;
+    if (BelowTarget(lambda, figures.level, targetLevel)) ++below;
   }
   if (arrivals > 0) {
     day.level = answered / arrivals;

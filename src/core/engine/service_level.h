@@ -35,6 +35,12 @@ ServiceFigures ServiceOf(const Vector& vector, std::int32_t servers, Real servic
 ServiceFigures SteadyService(const Model& model, int minute);
 ServiceFigures TimeDepService(const Model& model, std::int32_t step);
 
+// A point counts below the target when contacts arrive there and fewer than the
+// target share of them are answered within T.
+inline bool BelowTarget(Real arrivalRate, Real level, Real targetLevel) {
+  return arrivalRate > 0 && level < targetLevel;
+}
+
 // The day's figures over the points with arrivals (where nobody arrives nobody
 // waits): SL and ASA weighted by arrivals, the worst SL, and the minutes whose SL
 // is below the target level.

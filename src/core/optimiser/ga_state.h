@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "optimiser/elapsed_time.h"
 #include "optimiser/ga_charts.h"
@@ -19,6 +20,7 @@
 #include "base/number_format.h"
 #include "optimiser/random_generator.h"
 #include "optimiser/tradeoff_set.h"
+#include "target/integer_cover.h"
 #include "base/user_interface.h"
 
 namespace morvane {
@@ -42,6 +44,10 @@ struct GAState {
   std::function<TimeStamp()> clock = CurrentTimeStamp;  // tests may fix the time
   // Set by "&STOP GA" or "&Stop Imp" (from any thread); the run tests it between plans.
   std::atomic<bool> StopRequested{false};
+  // Plans the next run's first population starts with (the plan for the target
+  // and the Erlang C cover). A run with the labour objective computes them when
+  // none are given; every run empties the list.
+  std::vector<PlanStarts> Seeds;
   // The worker threads that score the run's plans, and their foresight.
   Lookahead lookahead;
 };

@@ -33,6 +33,11 @@ struct TargetSearch {
   bool stopped() const { return stop != nullptr && stop->load(); }
 };
 
+// "08:15": the clock time period p starts at.
+std::string PeriodStartText(int period);
+// "08:15-08:30": the period's clock times.
+std::string PeriodText(int period);
+
 // The period's mean arrival rate per hour: the mean of lambda over its 15 minutes.
 Real PeriodArrivalRate(const ScenarioInputs& inputs, int period);
 

@@ -1,4 +1,5 @@
-// The benchmarks' user interface: it shows nothing and answers Yes.
+// A user interface that shows nothing and answers Yes: for computations on
+// worker threads and for benchmarks, where nobody watches.
 #pragma once
 
 #include <string>
