@@ -65,7 +65,7 @@ std::optional<int> RaiseUntilMet(TargetChecker& checker, PeriodCounts& servers,
 // The workers try the next periods at once, each against the servers as they
 // stand; the first that holds is kept and the ones after it are tried again.
 void LowerWhileMet(TargetChecker& checker, PeriodCounts& servers, UserInterface& ui,
-                   const TargetSearch& search) {
+                   const TargetSearch& search, int progressFrom, int progressTo) {
   const std::size_t width = checker.workers();
   int p = 0;
   while (p < kPeriods && !search.stopped()) {
@@ -87,7 +87,7 @@ void LowerWhileMet(TargetChecker& checker, PeriodCounts& servers, UserInterface&
         p = periods[i];  // the same period may go lower still
         break;
       }
-    ui.progress(Gauge::PctDone, 20 + p * 60 / kPeriods);
+    ui.progress(Gauge::PctDone, progressFrom + p * (progressTo - progressFrom) / kPeriods);
   }
 }
 
@@ -126,6 +126,13 @@ ErlangCOutcome ErlangCRequirement(const ScenarioInputs& inputs) {
 
 RequirementOutcome ComputeRequirement(const Model& model, UserInterface& ui,
                                       const TargetSearch& search) {
+  TargetChecker checker(model, ui, search);
+  return ComputeRequirement(model, checker, ui, search, 100);
+}
+
+RequirementOutcome ComputeRequirement(const Model& model, TargetChecker& checker,
+                                      UserInterface& ui, const TargetSearch& search,
+                                      int progressEnd) {
   RequirementOutcome outcome;
   if (const auto refusal = ComputationRefusal(model)) {
     outcome.refusal = *refusal;
@@ -137,15 +144,13 @@ RequirementOutcome ComputeRequirement(const Model& model, UserInterface& ui,
     outcome.refusal = erlang.refusal;
     return outcome;
   }
-  ui.progress(Gauge::PctDone, 5);
-  TargetChecker checker(model, ui, search);
   PeriodCounts servers = erlang.servers;
   // 2. Raise the periods that fall short until none does.
   std::optional<int> unmet = RaiseUntilMet(checker, servers, Precision::Double);
-  ui.progress(Gauge::PctDone, 20);
+  ui.progress(Gauge::PctDone, progressEnd / 5);
   // 3. Lower one period at a time where the target still holds, then confirm in
   // extended precision, raising again where it finds a step short.
-  if (!unmet) LowerWhileMet(checker, servers, ui, search);
+  if (!unmet) LowerWhileMet(checker, servers, ui, search, progressEnd / 5, progressEnd * 9 / 10);
   if (!unmet && !search.stopped()) unmet = RaiseUntilMet(checker, servers, Precision::Extended);
   outcome.stopped = search.stopped();
   if (outcome.stopped) return outcome;
@@ -153,7 +158,7 @@ RequirementOutcome ComputeRequirement(const Model& model, UserInterface& ui,
     outcome.refusal = CannotMeet(model.inputs, *unmet);
     return outcome;
   }
-  ui.progress(Gauge::PctDone, 100);
+  ui.progress(Gauge::PctDone, progressEnd);
   outcome.requirement = StaffingRequirement{erlang.servers, servers};
   return outcome;
 }

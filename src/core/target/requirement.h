@@ -9,28 +9,19 @@
 // from one period to the next, so the two differ where demand climbs or falls.
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "base/user_interface.h"
 #include "engine/model.h"
+#include "target/service_check.h"
 
 namespace morvane {
 
 struct StaffingRequirement {
   PeriodCounts ErlangC{};
   PeriodCounts Exact{};
-};
-
-// How a search for the target runs: the workers that score plans (0: one per
-// core) and a flag the planner's Stop sets.
-struct TargetSearch {
-  std::int32_t threads = 0;
-  const std::atomic<bool>* stop = nullptr;
-
-  bool stopped() const { return stop != nullptr && stop->load(); }
 };
 
 // "08:15": the clock time period p starts at.
@@ -61,5 +52,9 @@ struct RequirementOutcome {
 };
 RequirementOutcome ComputeRequirement(const Model& model, UserInterface& ui,
                                       const TargetSearch& search);
+// The same with the checker of a longer search, its progress from 0 to `progressEnd` %.
+RequirementOutcome ComputeRequirement(const Model& model, TargetChecker& checker,
+                                      UserInterface& ui, const TargetSearch& search,
+                                      int progressEnd);
 
 }  // namespace morvane

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -14,9 +15,17 @@
 
 #include "base/user_interface.h"
 #include "engine/model.h"
-#include "target/requirement.h"
 
 namespace morvane {
+
+// How a search for the target runs: the workers that score plans (0: one per
+// core) and a flag the planner's Stop sets.
+struct TargetSearch {
+  std::int32_t threads = 0;
+  const std::atomic<bool>* stop = nullptr;
+
+  bool stopped() const { return stop != nullptr && stop->load(); }
+};
 
 struct TargetCheck {
   bool refused = false;                      // the engine could not run these servers
