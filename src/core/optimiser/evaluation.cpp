@@ -20,11 +20,12 @@ inline constexpr std::int32_t kLeastStates = 100;
 void ApplyFigures(const EngineFigures& figures, const GASettings& settings, GASolution& plan) {
   plan.PersonHours = figures.PersonHours;
   plan.TotalCost = figures.TotalCost;
+  plan.LaborCost = figures.LaborCost;
   plan.MaxPWait = figures.MaxPWait;
   plan.MinutesOverLimit = figures.MinutesOverLimit;
   plan.MinutesBelowServiceTarget = figures.MinutesBelowServiceTarget;
   if (settings.FirstObjectiveIndex >= 0 && settings.FirstObjectiveIndex != kObjectiveNone)
-    plan.Objective1 = ObjectiveValue(plan, settings.FirstObjectiveIndex);
+    plan.Objective1 = ObjectiveValue(plan, settings.FirstObjectiveIndex, settings.MaxCost);
   plan.Objective2 = ObjectiveValue(plan, settings.SecondObjectiveIndex);
   plan.StatesUsed = figures.StatesUsed;
 }
@@ -60,7 +61,8 @@ std::optional<EngineFigures> TimeDependentFigures(Model& model, UserInterface& u
   const StepResults& steps = model.steps;
   EngineFigures figures;
   figures.PersonHours = steps.TotalPersonHours;
-  figures.TotalCost = steps.TotalPersonHours * model.inputs.DelayCost + model.staffing.LaborCost;
+  figures.LaborCost = model.staffing.LaborCost;
+  figures.TotalCost = steps.TotalPersonHours * model.inputs.DelayCost + figures.LaborCost;
   figures.MaxPWait = steps.MaxPWait;
   figures.MinutesOverLimit = steps.MinutesOverLimit;
   figures.MinutesBelowServiceTarget = TimeDepServiceDay(model).minutesBelowTarget;

@@ -35,6 +35,7 @@ bool ReachesEngine(const Model& model);
 struct EngineFigures {
   Real PersonHours = 0;  // TotalPersonHours
   Real TotalCost = 0;    // TotalPersonHours * DelayCost + LaborCost
+  Real LaborCost = 0;
   Real MaxPWait = 0;     // the solver's day measures
   Real MinutesOverLimit = 0;
   Real MinutesBelowServiceTarget = 0;  // the day's service figures

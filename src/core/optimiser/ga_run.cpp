@@ -1,6 +1,7 @@
 #include "optimiser/ga_run.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "optimiser/generation_forecast.h"
 #include "optimiser/generation_step.h"
@@ -9,6 +10,8 @@
 #include "optimiser/random_solution.h"
 #include "engine/steady_state.h"
 #include "engine/arrival_rate.h"
+#include "target/cover_polish.h"
+#include "target/plan_for_target.h"
 
 namespace morvane {
 namespace {
@@ -40,7 +43,9 @@ class GARun : public Forecast {
     }
     if (!costAccepted()) return Ended(RunEnd::Declined);
     begin();
-    if (Failure failure = initialPopulation()) {
+    Failure failure = takeSeeds();
+    if (!failure) failure = initialPopulation();
+    if (failure) {
       fail(*failure);
       restoreFlags();
       report(endLine("GA ENDED EARLY"));
@@ -86,6 +91,57 @@ class GARun : public Forecast {
     c_.ui.clearReport();
   }
 
+  bool labour() const { return settings_.FirstObjectiveIndex == kObjectiveLabour; }
+
+  // The plans the first members start from. A run for the labour cost with the
+  // target met starts from the plan for the target and the Erlang C cover, and
+  // holds them within its maximum cost, so that no plan of the run that meets
+  // the target ranks after one that does not.
+  Failure takeSeeds() {
+    seeds_ = std::move(s_.Seeds);
+    s_.Seeds.clear();
+    if (labour() && seeds_.empty()) {
+      const TargetOutcome target = ComputePlanForTarget(
+          c_.model, settings_.StartInterval, c_.ui, {settings_.Threads, &s_.StopRequested});
+      if (!target.plan) return target.refusal.value_or("The plan for the target was stopped.");
+      seeds_ = {target.plan->starts, target.plan->erlangCCover};
+    }
+    if (!labour()) return std::nullopt;
+    const CoverProblem costs = CoverProblemOf(c_.model, {}, settings_.StartInterval);
+    for (const PlanStarts& seed : seeds_)
+      if (CostOf(costs, seed) > settings_.MaxCost) {
+        settings_.MaxCost = CostOf(costs, seed);
+        report("Maximum cost raised to " + number(settings_.MaxCost, 12, 2) +
+               " to hold the plan for the target");
+      }
+    return std::nullopt;
+  }
+
+  // Member i from seed i, scored; false when it cannot be (the run then makes a random one).
+  bool seeded(std::int32_t i, GASolution& plan) {
+    if (i > static_cast<std::int32_t>(seeds_.size())) return false;
+    plan = GASolution{};
+    plan.FullTimeStarts = seeds_[i - 1][FullTime];
+    plan.PartTimeStarts = seeds_[i - 1][PartTime];
+    plan.NumFullTime = std::accumulate(plan.FullTimeStarts.begin(), plan.FullTimeStarts.end(), 0);
+    plan.NumPartTime = std::accumulate(plan.PartTimeStarts.begin(), plan.PartTimeStarts.end(), 0);
+    if (!EvaluateInRun(c_, plan)) return false;
+    if (!bestSeed_ || plan.Objective1 < bestSeed_->Objective1) bestSeed_ = plan;
+    return true;
+  }
+
+  // A run never ends worse than its best seed: it takes the place of the worst member.
+  void keepBestSeed() {
+    if (!bestSeed_) return;
+    Population& population = s_.population;
+    const std::int32_t size = settings_.PopulationSize;
+    if (BestOfPopulation(population, size).value <= bestSeed_->Objective1) return;
+    std::int32_t worst = 1;
+    for (std::int32_t i = 2; i <= size; ++i)
+      if (population[i].Objective1 > population[worst].Objective1) worst = i;
+    population[worst] = *bestSeed_;
+  }
+
   // 13. Made in NextPopulation and copied over Population only when complete,
   // so a run that cannot make one leaves Population as it was.
   Failure initialPopulation() {
@@ -93,7 +149,8 @@ class GARun : public Forecast {
     for (std::int32_t i = 1; i <= settings_.PopulationSize; ++i) {
       member_ = i;
       GASolution& plan = s_.nextPopulation[i];
-      if (!generate_random_solution(c_, plan)) return NoFeasiblePlanMessage(settings_, c_.locale);
+      if (!seeded(i, plan) && !generate_random_solution(c_, plan))
+        return NoFeasiblePlanMessage(settings_, c_.locale);
       bestSoFar_ = std::min(bestSoFar_, plan.Objective1);
       report(std::to_string(i) + "   Val = " + ObjectiveText(plan, settings_, c_.locale) +
              HoursText(plan, 15, c_.locale) + (plan.Objective1 == bestSoFar_ ? "   BEST" : ""));
@@ -184,6 +241,7 @@ class GARun : public Forecast {
     if (twoObjectives()) ShowMOGraph(c_, s_.population, 0);
     report("");
     if (stopped()) report("PROGRAM TERMINATED PREMATURELY");
+    keepBestSeed();
     if (settings_.ImproveLast && !stopped() && !endedEarly_ && !twoObjectives())
       DoImprovements(c_, 1, s_.population);
     const BestMember b = BestOfPopulation(s_.population, settings_.PopulationSize);
@@ -260,6 +318,8 @@ class GARun : public Forecast {
   Real lastArea_ = 1e30L;
   std::int32_t lastCount_ = -1;
   bool endedEarly_ = false;
+  std::vector<PlanStarts> seeds_;
+  std::optional<GASolution> bestSeed_;
 };
 
 }  // namespace

@@ -151,7 +151,7 @@ bool ChooseFirstObjective(GASettings& settings, std::int32_t item) {
 }
 
 bool ChooseSecondObjective(GASettings& settings, std::int32_t item) {
-  settings.SecondObjectiveIndex = item;
+  settings.SecondObjectiveIndex = item == kObjectiveLabour ? kObjectiveNone : item;
   if (item != settings.FirstObjectiveIndex) return false;
   settings.SecondObjectiveIndex = kObjectiveNone;
   return true;

@@ -11,6 +11,12 @@ std::string ObjectivePart(const GASolution& plan, std::int32_t item, const Numbe
       return NumberText(plan.MaxPWait, 6, 4, locale);
     case kObjectiveService:
       return NumberText(plan.MinutesBelowServiceTarget, 7, 1, locale);
+    case kObjectiveLabour:
+      return CurrencyText(plan.LaborCost, 15, 2, locale) +
+             (plan.MinutesBelowServiceTarget > 0
+                  ? " (" + NumberText(plan.MinutesBelowServiceTarget, 7, 1, locale) +
+                        " min below target)"
+                  : "");
     default:
       return NumberText(plan.MinutesOverLimit, 7, 1, locale);
   }
@@ -48,7 +54,11 @@ bool IsUniquePlan(std::int32_t n, const Population& population, const GASolution
   return true;
 }
 
-Real ObjectiveValue(const GASolution& plan, std::int32_t item) {
+Real UnmetTargetValue(Real maxCost, Real minutesBelowTarget) {
+  return maxCost + 1 + minutesBelowTarget;
+}
+
+Real ObjectiveValue(const GASolution& plan, std::int32_t item, Real maxCost) {
   switch (item) {
     case 0:
       return plan.TotalCost;
@@ -58,6 +68,10 @@ Real ObjectiveValue(const GASolution& plan, std::int32_t item) {
       return plan.MinutesOverLimit;
     case kObjectiveService:
       return plan.MinutesBelowServiceTarget;
+    case kObjectiveLabour:
+      return plan.MinutesBelowServiceTarget > 0
+                 ? UnmetTargetValue(maxCost, plan.MinutesBelowServiceTarget)
+                 : plan.LaborCost;
     default:
       return 0;
   }

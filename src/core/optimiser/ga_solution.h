@@ -28,6 +28,7 @@ struct GASolution {
   Real MinutesBelowServiceTarget = 0;  // minutes with arrivals below the target service level
   Real MaxPWait = 0;
   Real TotalCost = 0;         // PersonHours * DelayCost + LaborCost
+  Real LaborCost = 0;         // the employees' cost
   Real Objective2 = 0;        // 0 when the second objective is "None"
   Real TradeoffDistance = 0;  // written only by the tradeoff classification
   Real Objective1 = 0;
@@ -57,8 +58,13 @@ BestMember BestOfPopulation(const Population& population, std::int32_t populatio
 // True when none of members 1..n-1 has the plan's Objective1 exactly and the same starts.
 bool IsUniquePlan(std::int32_t n, const Population& population, const GASolution& plan);
 
-// The value of objective `item` (0 cost, 1 max P(wait), 2 minutes over; 3 none: 0).
-Real ObjectiveValue(const GASolution& plan, std::int32_t item);
+// The value of objective `item` (0 cost, 1 max P(wait), 2 minutes over; 3 none: 0; 4
+// minutes below the service target; 5 labour cost with the target met). A plan
+// with minutes below the target misses objective 5's rule: its value is
+// UnmetTargetValue, which ranks it after every plan within `maxCost` by those minutes.
+Real ObjectiveValue(const GASolution& plan, std::int32_t item, Real maxCost = 0);
+// maxCost + 1 + minutes below target: above the labour cost of any plan within maxCost.
+Real UnmetTargetValue(Real maxCost, Real minutesBelowTarget);
 
 // The plan's objective values as the run report shows them: the first, then
 // " / " and the second when there is one.

@@ -17,6 +17,7 @@ void Clear(GASolution& plan) {
   plan.MaxPWait = 0;
   plan.Objective2 = 0;
   plan.TotalCost = 0;
+  plan.LaborCost = 0;
   plan.Improved = false;
   plan.FullTimeStarts.fill(0);
   plan.PartTimeStarts.fill(0);

@@ -41,6 +41,8 @@ std::string ClickLine(std::int32_t item, double value, Real criticalPWait,
              NumberText(value, 6, 1, locale);
     case kObjectiveService:
       return "Time below SL target = " + NumberText(value, 6, 1, locale);
+    case kObjectiveLabour:
+      return "Labour cost = " + CurrencyText(value, 12, 3, locale);
     default:
       return "";
   }
@@ -68,6 +70,8 @@ std::optional<std::string> TradeoffAxisTitle(std::int32_t item, Real criticalPWa
       return "Time P(wait) > " + NumberText(criticalPWait, 5, 3, locale);
     case kObjectiveService:
       return "Time below service target";
+    case kObjectiveLabour:
+      return "Labour cost, service target met";
     default:
       return std::nullopt;
   }

@@ -64,6 +64,8 @@ std::string ObjectiveColumn(std::int32_t item) {
       return "minutes_over_limit";
     case kObjectiveService:
       return "minutes_below_service_target";
+    case kObjectiveLabour:
+      return "labor_cost_target_met";
     default:
       return "none";
   }
