@@ -10,7 +10,8 @@ std::optional<std::string> EntryRefusal(const EntryOutcome& outcome) {
 }
 
 std::vector<OptionGroup> BatchOptionGroups() {
-  return {ScenarioFileOptions(), ScenarioOptions(), PlanOptions(), GAOptions(), OutputOptions()};
+  return {ScenarioFileOptions(), ScenarioOptions(), PlanOptions(),
+          TargetOptions(), GAOptions(), OutputOptions()};
 }
 
 }  // namespace morvane::batch

@@ -34,6 +34,7 @@ struct OptionGroup {
 OptionGroup ScenarioFileOptions();  // scenario_file_options.cpp: --scenario, --save-scenario
 OptionGroup ScenarioOptions();  // scenario_options.cpp: one option per scenario input
 OptionGroup PlanOptions();      // plan_options.cpp: --plan, --no-ft-wrap, --no-pt-wrap, --write-plan
+OptionGroup TargetOptions();    // target_options.cpp: --plan-for-target, --requirement
 OptionGroup GAOptions();        // ga_options.cpp: --ga and the GA window's settings
 OptionGroup OutputOptions();    // output_options.cpp: --json, --steps, --minutes, --help
 

@@ -33,6 +33,15 @@ struct GARequest {
   std::string tradeoffFile;  // --export-tradeoff: the non-inferior plans of a two-objective run
 };
 
+// The servers each quarter-hour needs to meet the service target, and the
+// cheapest plan that meets it.
+struct TargetRequest {
+  bool planForTarget = false;  // --plan-for-target: computed and put in force
+  std::string requirementFile;  // --requirement: the requirement per period as CSV, if named
+
+  bool requirementNeeded() const { return planForTarget || !requirementFile.empty(); }
+};
+
 struct BatchRequest {
   Model model;  // starts at the defaults of the main window, base staffing
   // The number type of a single run (--precision); a scenario's GA evaluation
@@ -40,6 +49,7 @@ struct BatchRequest {
   Precision precision = Precision::Extended;
   std::string saveScenarioFile;  // --save-scenario: where to keep the scenario of the run
   PlanRequest plan;
+  TargetRequest target;
   OutputRequest output;
   GARequest ga;
 };

@@ -1,9 +1,13 @@
 #include "batch/batch_run.h"
 
 #include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "batch/ga_batch.h"
 #include "batch/machine_output.h"
+#include "batch/target_batch.h"
 #include "report/result_tables.h"
 #include "scenario/scenario_file.h"
 #include "staffing/schedule_plan.h"
@@ -46,6 +50,39 @@ bool InstallStaffing(BatchRequest& request, UserInterface& ui) {
   return !refusal;
 }
 
+// The plan in force kept in the files asked for: a start-times file, the scenario.
+bool KeepPlan(const BatchRequest& request, UserInterface& ui) {
+  const Model& model = request.model;
+  if (!request.plan.writePlanFile.empty() &&
+      !WriteStartTimesFile(model.staffing, request.plan.writePlanFile, ui))
+    return false;
+  return request.saveScenarioFile.empty() ||
+         WriteScenarioFile(CurrentScenario(model, request.ga.settings, model.inputs.Forecast),
+                           request.saveScenarioFile, ui);
+}
+
+void PrintResults(const BatchRequest& request, const GABatchResult& ga,
+                  const TargetBatchResult& target, std::ostream& out) {
+  const Model& model = request.model;
+  if (!request.output.json) {
+    PrintSummary(model, out);
+    return;
+  }
+  std::vector<std::pair<const char*, std::string>> extra;
+  if (request.ga.run) extra.emplace_back("ga", GAJson(ga));
+  if (target.requirement)
+    extra.emplace_back("Requirement", RequirementJson(target, OnDutyInForce(model)));
+  WriteResultJson(model, out, extra);
+}
+
+bool WriteTables(const BatchRequest& request, const TargetBatchResult& target, UserInterface& ui) {
+  const OutputRequest& files = request.output;
+  const Model& model = request.model;
+  return (files.stepsFile.empty() || WriteFile(files.stepsFile, WriteStepTable, model, ui)) &&
+         (files.minutesFile.empty() || WriteFile(files.minutesFile, WriteMinuteTable, model, ui)) &&
+         WriteRequirementFile(request, target, ui);
+}
+
 }  // namespace
 
 ExitStatus RunBatch(BatchRequest& request, std::ostream& out, UserInterface& ui,
@@ -55,37 +92,26 @@ ExitStatus RunBatch(BatchRequest& request, std::ostream& out, UserInterface& ui,
     return kExitBadArguments;
   }
   Model& model = request.model;
-  // 1 - The servers on duty: the plan of a start-times file, or the base number all day.
+  // 1 - The servers on duty: the plan of a start-times file, or the base number all
+  // day; the plan for the target in their place when asked for.
   if (!InstallStaffing(request, ui)) return kExitRefused;
+  TargetBatchResult target;
+  if (const ExitStatus status = RunTargetBatch(request, ui, target); status != kExitDone)
+    return status;
   // 2 - A GA run puts its best plan in force, computed.
   GABatchResult ga;
   if (request.ga.run)
-    if (const ExitStatus status = RunGABatch(request, ui, progress, ga); status != kExitDone)
+    if (const ExitStatus status = RunGABatch(request, target.seeds(), ui, progress, ga);
+        status != kExitDone)
       return status;
-  if (!request.plan.writePlanFile.empty() &&
-      !WriteStartTimesFile(model.staffing, request.plan.writePlanFile, ui))
-    return kExitRefused;
-  if (!request.saveScenarioFile.empty() &&
-      !WriteScenarioFile(CurrentScenario(model, request.ga.settings, model.inputs.Forecast),
-                         request.saveScenarioFile, ui))
-    return kExitRefused;
+  if (!KeepPlan(request, ui)) return kExitRefused;
   // 3 - Steady state of every minute, then the time-dependent solution and its measures.
   if (!request.ga.run && (!ComputeSteadyState(model, ui) ||
                           !ComputeTimeDependent(model, ui, request.precision)))
     return kExitRefused;
   // 4 - The results.
-  if (request.output.json && request.ga.run)
-    WriteResultJson(model, out, {{"ga", GAJson(ga)}});
-  else if (request.output.json)
-    WriteResultJson(model, out);
-  else
-    PrintSummary(model, out);
-  const OutputRequest& files = request.output;
-  if (!files.stepsFile.empty() && !WriteFile(files.stepsFile, WriteStepTable, model, ui))
-    return kExitRefused;
-  if (!files.minutesFile.empty() && !WriteFile(files.minutesFile, WriteMinuteTable, model, ui))
-    return kExitRefused;
-  return kExitDone;
+  PrintResults(request, ga, target, out);
+  return WriteTables(request, target, ui) ? kExitDone : kExitRefused;
 }
 
 }  // namespace morvane::batch

@@ -1,6 +1,7 @@
 #include "batch/ga_batch.h"
 
 #include <memory>
+#include <utility>
 
 #include "batch/batch_option.h"
 #include "batch/machine_output.h"
@@ -71,8 +72,8 @@ void CollectNonInferior(const GAState& state, std::int32_t size, GABatchResult& 
 
 }  // namespace
 
-ExitStatus RunGABatch(BatchRequest& request, UserInterface& ui, std::ostream& progress,
-                      GABatchResult& result) {
+ExitStatus RunGABatch(BatchRequest& request, std::vector<PlanStarts> seeds, UserInterface& ui,
+                      std::ostream& progress, GABatchResult& result) {
   if (const auto refusal = CheckSettings(request)) {
     ui.message(MessageKind::Error, *refusal);
     return kExitBadArguments;
@@ -80,6 +81,7 @@ ExitStatus RunGABatch(BatchRequest& request, UserInterface& ui, std::ostream& pr
   Model& model = request.model;
   model.flags.UseBaseServers = false;
   auto state = std::make_unique<GAState>();
+  state->Seeds = std::move(seeds);
   KeptReport report(ui);
   ProgressLines observer(progress);
   GAContext context{model, request.ga.settings, *state, report, observer, kFixedLocale};

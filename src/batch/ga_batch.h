@@ -12,6 +12,7 @@
 
 #include "batch/batch_run.h"
 #include "optimiser/ga_run.h"
+#include "target/integer_cover.h"
 
 namespace morvane::batch {
 
@@ -25,10 +26,10 @@ struct GABatchResult {
 };
 
 // Runs the GA of request.ga on request.model (whose staffing is installed) and
-// leaves the best plan installed and computed. Messages go to `ui`, one progress
-// line per generation to `progress`.
-ExitStatus RunGABatch(BatchRequest& request, UserInterface& ui, std::ostream& progress,
-                      GABatchResult& result);
+// leaves the best plan installed and computed; its first population starts with
+// `seeds`. Messages go to `ui`, one progress line per generation to `progress`.
+ExitStatus RunGABatch(BatchRequest& request, std::vector<PlanStarts> seeds, UserInterface& ui,
+                      std::ostream& progress, GABatchResult& result);
 
 // Why --export-tradeoff cannot be done (no GA run, or one objective), or nothing;
 // checked before anything runs.

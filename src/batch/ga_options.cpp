@@ -26,13 +26,15 @@ BatchOption Flag(std::string name, std::string help, void (*set)(GARequest&)) {
           }};
 }
 
-// "cost", "maxpwait", "minutes", "service" (and "none" for the second objective) as items.
-std::optional<std::int32_t> ObjectiveItem(const std::string& word, bool noneAllowed) {
+// "cost", "maxpwait", "minutes", "service" as items; "labour" for the first
+// objective only, "none" for the second only.
+std::optional<std::int32_t> ObjectiveItem(const std::string& word, bool second) {
   if (word == "cost") return 0;
   if (word == "maxpwait") return 1;
   if (word == "minutes") return 2;
   if (word == "service") return kObjectiveService;
-  if (word == "none" && noneAllowed) return kObjectiveNone;
+  if (word == "labour" && !second) return kObjectiveLabour;
+  if (word == "none" && second) return kObjectiveNone;
   return std::nullopt;
 }
 
@@ -40,9 +42,13 @@ BatchOption Objective(std::string name, std::string words, std::int32_t GASettin
   const bool second = index == &GASettings::SecondObjectiveIndex;
   return {std::move(name), words,
           second ? "second objective (default none): opens the tradeoff set, no improvement"
-                 : "first objective (default cost), minimised",
+                 : "first objective (default cost), minimised; labour: the labour cost of "
+                   "plans that meet the service target in every step",
           [index, second, words](BatchRequest& request,
                                  const std::string& word) -> std::optional<std::string> {
+            if (second && word == "labour")
+              return "the labour cost with the service target met is a first objective only "
+                     "(--objective labour)";
             const auto item = ObjectiveItem(word, second);
             if (!item) return "must be one of " + words;
             request.ga.settings.*index = *item;
@@ -124,7 +130,7 @@ OptionGroup GAOptions() {
                     return BiasEditExit(text, settings);
                   }),
           StartInterval(),
-          Objective("--objective", "cost|maxpwait|minutes|service",
+          Objective("--objective", "cost|maxpwait|minutes|service|labour",
                     &GASettings::FirstObjectiveIndex),
           Objective("--objective2", "none|cost|maxpwait|minutes|service",
                     &GASettings::SecondObjectiveIndex),

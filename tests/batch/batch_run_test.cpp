@@ -56,6 +56,7 @@ TEST_F(BatchRunTest, JsonHasEveryKeyAsAFullPrecisionNumber) {
   EXPECT_NE(json.find("\"LaborCost\": 2250,"), std::string::npos);
   EXPECT_NE(json.find("\"NumSteps\": 1440,"), std::string::npos);
   EXPECT_NE(json.find("\"Precision\": \"extended\""), std::string::npos);
+  EXPECT_EQ(json.find("\"Requirement\""), std::string::npos);
   EXPECT_EQ(json.front(), '{');
   EXPECT_EQ(json.substr(json.size() - 2), "}\n");
 }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 namespace {
@@ -79,6 +80,23 @@ TEST(EndToEnd, DemandFromTheExampleForecast) {
                          "rate of 70 per hour needs more than 501 servers"),
             std::string::npos)
       << run.err;
+}
+
+// Needs the plan for the target computed: no minute of the example's day below
+// target, for at most $3,100 of labour.
+TEST(EndToEnd, ThePlanForTheTargetOfTheExampleScenario) {
+  const Outcome run = RunCommand("--scenario '" MORVANE_EXAMPLES_DIR
+                                 "/contact_centre_day.morvane' --plan-for-target --json");
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::smatch figures;
+  ASSERT_TRUE(std::regex_search(
+      run.out, figures,
+      std::regex(R"("LaborCost": ([0-9.e+-]+),.*"MinutesBelowServiceTarget": ([0-9.e+-]+),)"
+                 R"(.*"Requirement": \{.*"LaborCost": ([0-9.e+-]+)\}\})")))
+      << run.out;
+  EXPECT_LE(std::stod(figures[1]), 3100);
+  EXPECT_EQ(std::stod(figures[2]), 0);
+  EXPECT_EQ(figures[1], figures[3]);  // the plan reported is the plan for the target
 }
 
 TEST(EndToEnd, HelpExplainsAndDoesNothingElse) {

@@ -60,7 +60,7 @@ TEST_F(GABatchTest, OptionsReachTheSettingsWithinTheirRanges) {
   EXPECT_EQ(parse({"--start-interval", "5"}),
             "--start-interval 5: must be one of 1, 2, 4, 6, 8, 12, 16, 24, 32, 48");
   EXPECT_EQ(parse({"--objective", "none"}),
-            "--objective none: must be one of cost|maxpwait|minutes|service");
+            "--objective none: must be one of cost|maxpwait|minutes|service|labour");
   EXPECT_EQ(parse({"--population", "251"}),
             "--population 251: Invalid Parameter Value.  Must have 5 <= X <= 250");
 }

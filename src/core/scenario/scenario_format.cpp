@@ -84,7 +84,7 @@ const std::vector<Field<GASettings>> kGAFields{
 
 // The objectives by number, as the file names them.
 const char* const kObjectiveWords[] = {"TotalCost", "MaxPWait", "MinutesOverLimit", "None",
-                                       "MinutesBelowServiceTarget"};
+                                       "MinutesBelowServiceTarget", "LaborCost"};
 
 const char* const kSections[] = {"format", "inputs", "demand", "plan", "ga"};
 
@@ -427,16 +427,18 @@ class Reader {
     return true;
   }
 
-  bool objective(const JsonValue& ga, const char* name, std::int32_t& out, bool noneAllowed) {
+  // "None" is a second objective only, "LaborCost" a first one only.
+  bool objective(const JsonValue& ga, const char* name, std::int32_t& out, bool second) {
     std::string text = kObjectiveWords[out];
     if (!word(ga, "ga", name, text, true)) return false;
+    const std::int32_t barred = second ? kObjectiveLabour : kObjectiveNone;
     for (std::int32_t item = 0; item < static_cast<std::int32_t>(std::size(kObjectiveWords)); ++item)
-      if (text == kObjectiveWords[item] && (noneAllowed || item != kObjectiveNone)) {
+      if (text == kObjectiveWords[item] && item != barred) {
         out = item;
         return true;
       }
     return fail(Path("ga", name), "\"" + text + "\" is not an objective" +
-                                      (noneAllowed ? "" : " of the first group"));
+                                      (second ? " of the second group" : " of the first group"));
   }
 
   bool readGA(const JsonValue& root, GASettings& ga) {

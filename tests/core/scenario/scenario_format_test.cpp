@@ -74,7 +74,10 @@ std::string Edited(std::string text, const std::string& from, const std::string&
 }
 
 TEST(ScenarioFormat, EveryValueSurvivesSavingAndOpeningAndSavingAgainIsByteIdentical) {
-  for (const Scenario& scenario : {Scenario{}, Changed()}) {
+  Scenario labour = Changed();
+  labour.ga.FirstObjectiveIndex = kObjectiveLabour;
+  EXPECT_NE(ScenarioText(labour).find("\"FirstObjective\": \"LaborCost\""), std::string::npos);
+  for (const Scenario& scenario : {Scenario{}, Changed(), labour}) {
     const std::string text = ScenarioText(scenario);
     const ScenarioParse parse = ParseScenario(text);
     ASSERT_TRUE(parse.scenario) << parse.fault;
@@ -155,6 +158,8 @@ TEST(ScenarioFormat, ABadFileIsRefusedWithItsField) {
       {Edited(good, "\"SecondObjective\": \"TotalCost\"",
               "\"SecondObjective\": \"MinutesBelowServiceTarget\""),
        "ga.SecondObjective: Objective 2 cannot be the same"},
+      {Edited(good, "\"SecondObjective\": \"TotalCost\"", "\"SecondObjective\": \"LaborCost\""),
+       "ga.SecondObjective: \"LaborCost\" is not an objective of the second group"},
       {Edited(good, "\"NumberToImport\": 6", "\"NumberToImport\": 39"),
        "ga.NumberToImport: Invalid Parameter Value.  Must have 0 <= X <= 38"},
       {Edited(good, "\"StartInterval\": 4", "\"StartInterval\": 5"), "ga.StartInterval"},
