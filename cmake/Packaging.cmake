@@ -2,12 +2,15 @@
 # (the about box's picture, cropped square, in the usual hicolor sizes), the man page
 # of morvane-batch (made from its --help by help2man) and the example files.
 # `cpack -G DEB` in the build folder makes morvane_<version>_<arch>.deb; its
-# dependencies come from dpkg-shlibdeps.
+# dependencies come from dpkg-shlibdeps, GLPK's (libglpk40) among them, as the
+# programs link the shared libglpk.so.40. The licence goes where Debian keeps
+# it: /usr/share/doc/morvane/copyright, in the machine-readable format.
 include(GNUInstallDirs)
 
 install(TARGETS morvane morvane-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/morvane.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/morvane)
 if(EXISTS ${CMAKE_SOURCE_DIR}/examples)
   install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/
           DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/morvane/examples)

@@ -18,18 +18,15 @@ struct Coverage {
   WideCounts partTime{};
 };
 
-// Adds the duty of every starter of one type into `onDuty`, wrapping past
-// minute 1440 to the start of the day only when `wraps`. A negative start
-// count puts no one on duty; a template entry is on duty only when it is 1.
+// Adds the duty of every starter of one type into `onDuty`. A negative start
+// count puts no one on duty.
 void Cover(const PeriodCounts& starts, const PeriodCounts& dutyTemplate, bool wraps,
            WideCounts& onDuty) {
   for (int i = 0; i < kPeriods; ++i) {
     const std::int64_t starters = starts[i];
     if (starters <= 0) continue;
-    for (int k = 0; k < kPeriods; ++k) {
-      const int t = i + k;
-      if (dutyTemplate[k] == 1 && (wraps || t < kPeriods)) onDuty[t % kPeriods] += starters;
-    }
+    const PeriodCounts duty = DutyOfStart(dutyTemplate, wraps, i);
+    for (int p = 0; p < kPeriods; ++p) onDuty[p] += starters * duty[p];
   }
 }
 
@@ -59,6 +56,17 @@ std::int64_t Sum(const PeriodCounts& counts) {
 }
 
 }  // namespace
+
+// Duty past minute 1440 comes back at the start of the day only when the shift
+// wraps; a template entry is on duty only when it is 1.
+PeriodCounts DutyOfStart(const PeriodCounts& dutyTemplate, bool wraps, int start) {
+  PeriodCounts duty{};
+  for (int k = 0; k < kPeriods; ++k) {
+    const int period = start + k;
+    if (dutyTemplate[k] == 1 && (wraps || period < kPeriods)) duty[period % kPeriods] = 1;
+  }
+  return duty;
+}
 
 std::optional<std::string> OnDutyRefusal(const StaffingState& staff) {
   return RefusalFor(CoverageOf(staff));

@@ -9,6 +9,12 @@
 
 namespace morvane {
 
+// The periods one employee started in period `start` is on duty: 1 in period
+// (start + k) mod 96 when template entry k is 1 and the shift either wraps past
+// midnight or start + k < 96; else 0. Every count of servers on duty is built
+// from this.
+PeriodCounts DutyOfStart(const PeriodCounts& dutyTemplate, bool wraps, int start);
+
 // The plan computation behind the staffing grid: reads StartTimes, both
 // DutyTemplates and the wrap flags; writes OnDutyByPeriod, MaxServersOnDuty,
 // ServersOnDuty, the counts and LaborCost. Touches no window: a window first

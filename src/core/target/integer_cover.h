@@ -6,7 +6,10 @@
 //              x_{t,p} >= 0 and whole
 //
 // where onDuty_{t,p} is the duty template of type t started in period p (with
-// its wrap rule), and starts are allowed in periods 0, interval, 2 interval, ...
+// its wrap rule, DutyOfStart), and starts are allowed in periods 0, interval,
+// 2 interval, ... Each employee also adds a millionth to the objective, so
+// equal costs go to the plan with fewer employees (integer_cover.cpp says why
+// that costs at most a few cents). Costs are >= 0, as the cost boxes allow.
 #pragma once
 
 #include <array>
@@ -41,7 +44,10 @@ struct CoverOutcome {
   bool stopped = false;
 };
 
-// Solves the problem; `stop`, when set during the solve, ends it.
+// Solves the problem. Refused, naming the period, when some required period is
+// on duty for no allowed start; a requirement of zeros is met by no starts at
+// cost 0. The search stops after 20 s with the best cover found by then, or
+// refuses when it has none; `stop`, set before or during the solve, ends it.
 CoverOutcome CheapestCover(const CoverProblem& problem, const std::atomic<bool>* stop = nullptr);
 
 }  // namespace morvane
