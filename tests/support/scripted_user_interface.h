@@ -48,6 +48,9 @@ class ScriptedUserInterface : public UserInterface {
     pauses.push_back(milliseconds);
     if (duringPause) duringPause();
   }
+  void idle() override {
+    if (duringIdle) duringIdle();
+  }
   void valueChanged(ShownValue value) override { changedValues.push_back(value); }
 
   std::vector<std::string> messages;
@@ -61,6 +64,8 @@ class ScriptedUserInterface : public UserInterface {
   std::vector<ShownValue> changedValues;
   // Runs at every pause, as the events a planner causes while a computation breathes.
   std::function<void()> duringPause;
+  // Runs whenever a search waits for its worker threads.
+  std::function<void()> duringIdle;
 
  private:
   std::optional<bool> nextAnswer(const std::string& question) {

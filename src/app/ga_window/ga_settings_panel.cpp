@@ -16,8 +16,10 @@ namespace {
 
 const QStringList kObjectives{"Total Cost", "Min {Max P(wait)}", "Min minutes over limit"};
 const QString kServiceObjective = "Min minutes below service target";
+const QString kLabourObjective = "Min labour cost, service target met";  // first objective only
 
-// The first group has no "None", so its items after it sit one below their objective numbers.
+// The first group has no "None", so its items after it sit one below their
+// objective numbers; the second ends with the service objective.
 int FirstItemOf(std::int32_t objective) {
   return objective > morvane::kObjectiveNone ? objective - 1 : objective;
 }
@@ -165,7 +167,7 @@ QWidget* GASettingsPanel::buildChecks() {
 QWidget* GASettingsPanel::buildObjectives() {
   auto* groups = new QWidget(this);
   FirstObjective = new RadioGroup("FirstObjective", "First Objective",
-                                  kObjectives + QStringList{kServiceObjective}, groups);
+                                  kObjectives + QStringList{kServiceObjective, kLabourObjective}, groups);
   SecondObjective = new RadioGroup("SecondObjective", "Second Objective",
                                    kObjectives + QStringList{"None", kServiceObjective}, groups);
   connect(FirstObjective, &RadioGroup::itemClicked, this, &GASettingsPanel::FirstObjectiveClick);

@@ -64,7 +64,7 @@ TMorvaneForm::TMorvaneForm(MorvaneApp& app, int splashMilliseconds, QWidget* par
   layout->addWidget(buildBottomRow());
   resize(1400, 940);
 
-  connect(panels_, &ScenarioPanels::modelInputChanged, this, [this] { ShowNoGraphsAndCosts(false); });
+  connect(panels_, &ScenarioPanels::modelInputChanged, this, &TMorvaneForm::inputsChanged);
   connect(panels_, &ScenarioPanels::baseServersLeft, this, [this] { installBaseStaffing(true); });
   connect(panels_, &ScenarioPanels::costChanged, this, &TMorvaneForm::UpdateSummaryCosts);
   for (auto changed : {&ScenarioPanels::modelInputChanged, &ScenarioPanels::baseServersLeft,
@@ -225,6 +225,12 @@ void TMorvaneForm::allowTimeDependent(bool allowed) {
   ComputeTransientProbsButton->setEnabled(allowed && !computing_);
 }
 
+// The results, and the exact requirement, belong to the inputs they were computed for.
+void TMorvaneForm::inputsChanged() {
+  app_.exactRequirement.reset();
+  ShowNoGraphsAndCosts(false);
+}
+
 void TMorvaneForm::UpdateSummaryCosts() {
   results_->updateCosts(morvane::ResultLabelTexts(app_.model, app_.locale));
 }
@@ -308,7 +314,7 @@ void TMorvaneForm::putInForce(const morvane::Scenario& scenario) {
   panels_->setLoadedForecast(scenario.loadedForecast);
   panels_->writeBoxes();
   panels_->showServerSource(app_.model.flags.UseBaseServers);
-  ShowNoGraphsAndCosts(false);
+  inputsChanged();
   offerOptimisation();
   emit scenarioReplaced();
 }
@@ -356,12 +362,12 @@ void TMorvaneForm::ImproveCurrentSolnButtonClick() {
   if (!computing_) emit improvementWanted();
 }
 
-void TMorvaneForm::improvementStarted() { beginRun(); }
+void TMorvaneForm::planSearchStarted() { beginRun(); }
 
-// The improved plan is computed and shown.
-void TMorvaneForm::improvementEnded(bool improved) {
+// The plan found is computed and shown.
+void TMorvaneForm::planSearchEnded(bool planChanged) {
   endRun();
-  if (!improved) return;
+  if (!planChanged) return;
   computeBoth();
   app_.model.flags.ShowWarnings = true;
 }
@@ -389,7 +395,7 @@ void TMorvaneForm::GAButtonClick() {
 void TMorvaneForm::ResetDefaultButtonClick() {
   morvane::resetToDefaults(app_.model.inputs);
   panels_->writeBoxes();
-  ShowNoGraphsAndCosts(false);
+  inputsChanged();
   refreshMark();
 }
 

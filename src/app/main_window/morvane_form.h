@@ -79,10 +79,12 @@ class TMorvaneForm : public QWidget {
   void ImproveCurrentSolnButtonClick();
   // Both computations, as the planner runs them (a plan chosen elsewhere).
   void computeBoth();
-  // The GA window's improvement of the current plan: this window's commands
-  // wait from its start to its end; an improved plan is then computed.
-  void improvementStarted();
-  void improvementEnded(bool improved);
+  // A search for a plan in another window (the GA window's improvement of the
+  // current plan, the staffing window's plan for the target) works on the
+  // model: this window's commands wait from its start to its end; a plan it
+  // put in force is then computed.
+  void planSearchStarted();
+  void planSearchEnded(bool planChanged);
 
  signals:
   // The planner asks for another window ("&Set Times", "&GA", "&About??") or
@@ -107,6 +109,7 @@ class TMorvaneForm : public QWidget {
   void QuitClick();
   bool confirmQuit();
   void refreshMark();
+  void inputsChanged();
   void offerOptimisation();
   bool beginRun();
   void endRun();

@@ -4,6 +4,10 @@ MorvaneWindows::MorvaneWindows(MorvaneApp& app, int splashMilliseconds)
     : main(app, splashMilliseconds), staffing(app), ga(app), tradeoff(app) {
   connectMainWindow();
   connectGAWindow();
+  // The plan for the target: the main window waits while it is searched for,
+  // then computes it.
+  QObject::connect(&staffing, &TTimeChecksForm::targetSearchStarted, &main, &TMorvaneForm::planSearchStarted);
+  QObject::connect(&staffing, &TTimeChecksForm::targetSearchEnded, &main, &TMorvaneForm::planSearchEnded);
   // A plan clicked on the tradeoff chart is computed like one typed in.
   QObject::connect(&tradeoff, &TMultiObjectiveForm::planChosen, &staffing, &TTimeChecksForm::showStartTimes);
   QObject::connect(&tradeoff, &TMultiObjectiveForm::planChosen, &main, &TMorvaneForm::computeBoth);
@@ -37,8 +41,8 @@ void MorvaneWindows::connectGAWindow() {
   QObject::connect(&ga, &TGAForm::planInstalled, &staffing, &TTimeChecksForm::showStartTimes);
   QObject::connect(&ga, &TGAForm::planInstalled, &main, &TMorvaneForm::ShowInstalledPlan);
   QObject::connect(&main, &TMorvaneForm::improvementWanted, &ga, &TGAForm::ImproveCurrentSoln);
-  QObject::connect(&ga, &TGAForm::improvementStarted, &main, &TMorvaneForm::improvementStarted);
-  QObject::connect(&ga, &TGAForm::improvementEnded, &main, &TMorvaneForm::improvementEnded);
+  QObject::connect(&ga, &TGAForm::improvementStarted, &main, &TMorvaneForm::planSearchStarted);
+  QObject::connect(&ga, &TGAForm::improvementEnded, &main, &TMorvaneForm::planSearchEnded);
   QObject::connect(&ga, &TGAForm::improvementEnded, &staffing, [this](bool improved) {
     if (improved) staffing.showStartTimes();
   });

@@ -138,6 +138,11 @@ void ChartPanel::setAxisScale(QValueAxis* axis, const morvane::AxisScale& scale)
   refitAxes();
 }
 
+void ChartPanel::setAxisMinimumStep(QValueAxis* axis, double step) {
+  limits_[axis].minStep = step;
+  refitAxes();
+}
+
 QLineSeries* ChartPanel::addSeries(const QString& title, const QColor& color, int width,
                                    QValueAxis* x, QValueAxis* y, bool stairs) {
   auto* series = new QLineSeries;
@@ -251,7 +256,7 @@ morvane::AxisScale ChartPanel::scaleOf(QValueAxis* axis, const Limits& limits) c
   const auto end = [roomy](const std::optional<double>& fixed) {
     return roomy && !fixed ? AxisEnd::Outward : AxisEnd::Exact;
   };
-  morvane::AxisScale scale = morvane::FitAxis(low, high, end(limits.min), end(limits.max));
+  morvane::AxisScale scale = morvane::FitAxis(low, high, end(limits.min), end(limits.max), limits.minStep);
   if (limits.step > 0) scale.step = limits.step;
   return scale;
 }

@@ -44,6 +44,8 @@ class ChartPanel : public QWidget {
   void setAxisLimits(QValueAxis* axis, std::optional<double> min, std::optional<double> max);
   // Fixed limits and ticks, as the caller scaled them.
   void setAxisScale(QValueAxis* axis, const morvane::AxisScale& scale);
+  // Automatic ticks no closer than `step` (1: whole numbers only, for counts).
+  void setAxisMinimumStep(QValueAxis* axis, double step);
 
   QLineSeries* addSeries(const QString& title, const QColor& color, int width, QValueAxis* x,
                          QValueAxis* y, bool stairs = false);
@@ -73,6 +75,7 @@ class ChartPanel : public QWidget {
     std::optional<double> min, max;
     double step = 0;                  // of the ticks; 0: whatever gives four to eight labels
     double idleMin = 0, idleMax = 1;  // the automatic ends while no series has points
+    double minStep = 0;               // the closest automatic ticks may come
   };
   morvane::AxisScale scaleOf(QValueAxis* axis, const Limits& limits) const;
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "base/number_format.h"
 #include "base/user_interface.h"
@@ -21,4 +22,9 @@ struct MorvaneApp {
   morvane::GASettings gaSettings;
   std::unique_ptr<morvane::GAState> gaState = std::make_unique<morvane::GAState>();
   bool gaRunning = false;  // a GA run or an improvement is under way
+  // The exact staffing requirement of the inputs in force, as "Plan for target"
+  // last computed it. It depends on the inputs alone (not on the plan or the
+  // templates): the main window forgets it when an input changes or another
+  // scenario is put in force.
+  std::optional<morvane::PeriodCounts> exactRequirement;
 };

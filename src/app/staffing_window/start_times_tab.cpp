@@ -9,6 +9,7 @@
 
 #include "shared/chart_panel.h"
 #include "shared/command_button.h"
+#include "staffing_window/requirement_chart.h"
 #include "staffing_window/start_times_grid.h"
 
 namespace {
@@ -41,12 +42,13 @@ QPushButton* ShiftButton(const QString& caption, const QString& name, const QStr
 }  // namespace
 
 StartTimesTab::StartTimesTab(QWidget* parent)
-    : QWidget(parent), grid_(new StartTimesGrid), laborCost_(new QLabel),
+    : QWidget(parent), grid_(new StartTimesGrid), requirement_(new RequirementChart), laborCost_(new QLabel),
       forwardAmount_(AmountEdit(QStringLiteral("ForwardShiftEdit"), kGreen)),
       backwardAmount_(AmountEdit(QStringLiteral("BackwardShiftEdit"), kRed)) {
   laborCost_->setObjectName(QStringLiteral("TotalLaborCostEdit"));
   auto* right = new QVBoxLayout;
   right->addWidget(makeChart(), 1);
+  right->addWidget(requirement_, 1);
   right->addWidget(laborCost_);
   right->addWidget(makeShiftControls());
   auto* layout = new QHBoxLayout(this);
@@ -96,4 +98,8 @@ QWidget* StartTimesTab::makeShiftControls() {
 void StartTimesTab::drawCapacity(const morvane::CapacityChartSeries& series) {
   chart_->setPoints(meanArrivals_, series.meanArrivals);
   chart_->setPoints(serviceCapacity_, series.serviceCapacity);
+}
+
+void StartTimesTab::drawRequirement(const morvane::RequirementChartSeries& series) {
+  requirement_->draw(series);
 }

@@ -1,11 +1,13 @@
 // The "Start Times" page of the staffing window: the start-times grid, the
-// chart of mean arrivals against service capacity with the labour cost under
-// it, and the shift controls (amounts in green and red, four shift buttons).
+// chart of mean arrivals against service capacity, the chart of the servers
+// required against those on duty, the labour cost under them, and the shift
+// controls (amounts in green and red, four shift buttons).
 // It only holds and draws its controls; the window decides what they do.
 #pragma once
 
 #include <QWidget>
 
+#include "report/requirement_series.h"
 #include "staffing/start_times_page.h"
 
 class QLabel;
@@ -13,6 +15,7 @@ class QLineEdit;
 class QLineSeries;
 class QPushButton;
 class ChartPanel;
+class RequirementChart;
 class StartTimesGrid;
 
 class StartTimesTab : public QWidget {
@@ -31,6 +34,8 @@ class StartTimesTab : public QWidget {
 
   // Redraws "Mean Arrivals vs. Service Capacity".
   void drawCapacity(const morvane::CapacityChartSeries& series);
+  // Redraws "Servers Required vs. On Duty".
+  void drawRequirement(const morvane::RequirementChartSeries& series);
 
  private:
   QWidget* makeChart();
@@ -40,6 +45,7 @@ class StartTimesTab : public QWidget {
   ChartPanel* chart_ = nullptr;
   QLineSeries* meanArrivals_ = nullptr;
   QLineSeries* serviceCapacity_ = nullptr;
+  RequirementChart* requirement_;
   QLabel* laborCost_;
   QLineEdit* forwardAmount_;
   QLineEdit* backwardAmount_;

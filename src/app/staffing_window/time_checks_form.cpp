@@ -17,6 +17,7 @@
 #include "staffing_window/start_times_grid.h"
 #include "staffing_window/start_times_tab.h"
 #include "engine/entry_check.h"
+#include "report/requirement_series.h"
 #include "staffing/schedule_plan.h"
 #include "staffing/start_times_file.h"
 #include "staffing/start_times_page.h"
@@ -67,6 +68,7 @@ TTimeChecksForm::TTimeChecksForm(MorvaneApp& app, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(notebook_, 1);
   layout->addWidget(makeButtons());
+  lockedDuringSearch_ << notebook_;
   resize(1150, 760);
   makeFileDialogs();
   connectEvents();
@@ -81,10 +83,14 @@ QWidget* TTimeChecksForm::makeButtons() {
       {"ReadButton", "&Read Starting Times"},
       {"ClearButton", "&Clear All Starting Times"},
       {"ExitButton", "&Exit to Main Window"}};
-  for (const auto& [name, caption] : captions)
-    row->addWidget(new CommandButton(
+  for (const auto& [name, caption] : captions) {
+    auto* button = new CommandButton(
         QString::fromUtf8(name), QString::fromUtf8(caption),
-        QStringLiteral("Click to return to the main menu; only possible from Start Times page")));
+        QStringLiteral("Click to return to the main menu; only possible from Start Times page"));
+    row->addWidget(button);
+    lockedDuringSearch_ << button;
+  }
+  row->addWidget(makeTargetCommand());
   return buttons;
 }
 
@@ -123,13 +129,15 @@ void TTimeChecksForm::showEvent(QShowEvent* event) {
   fillDemandColumns();
   fullTimePage_->checkFirstPeriod(*app_.ui);
   partTimePage_->checkFirstPeriod(*app_.ui);
+  drawCharts();
 }
 
 // The title bar's close is "&Exit to Main Window": closing the window while the
-// main window is hidden would end the program.
+// main window is hidden would end the program. During a search it does nothing:
+// Stop ends the search first.
 void TTimeChecksForm::closeEvent(QCloseEvent* event) {
   event->ignore();
-  ExitButtonClick();
+  if (!searching_) ExitButtonClick();
 }
 
 void TTimeChecksForm::fillDemandColumns() {
@@ -150,7 +158,18 @@ void TTimeChecksForm::ScheduleGridExit() {
     return;
   }
   if (model.flags.InteractiveMode) showOnDuty();
-  if (model.flags.DrawCharts) startTimes_->drawCapacity(morvane::MeanArrivalsVsServiceCapacity(model));
+  drawCharts();
+}
+
+// Both charts from the model: the demand and the servers on duty in force, the
+// Erlang C requirement of the inputs and the exact one while it is known.
+void TTimeChecksForm::drawCharts() {
+  const morvane::Model& model = app_.model;
+  if (!model.flags.DrawCharts) return;
+  startTimes_->drawCapacity(morvane::MeanArrivalsVsServiceCapacity(model));
+  const morvane::ErlangCOutcome erlangC = morvane::ErlangCRequirement(model.inputs);
+  startTimes_->drawRequirement(morvane::RequirementVsOnDuty(
+      model, erlangC.refusal ? std::nullopt : std::optional(erlangC.servers), app_.exactRequirement));
 }
 
 void TTimeChecksForm::showStartTimes() {
@@ -165,10 +184,12 @@ void TTimeChecksForm::showPlan() {
   fullTimePage_->showWraps(staff.FullTimeWraps);
   partTimePage_->showWraps(staff.PartTimeWraps);
   for (const EmployeeType type : {FullTime, PartTime}) writeStartColumn(type, false);
-  if (!app_.model.flags.UseBaseServers)
+  if (!app_.model.flags.UseBaseServers) {
     ScheduleGridExit();
-  else
+  } else {
     clearOnDuty();  // the grid's plan is computed when the planner puts it in force
+    drawCharts();
+  }
 }
 
 // The plan on screen into the model: start cells (any text, read by its

@@ -1,17 +1,23 @@
 // TTimeChecksForm: the staffing window, "Set Number Of Servers". The planner
 // sets the two duty templates and their wrap-around rule on the first two
-// tabs and the FT and PT starts per period on the "Start Times" tab. Every
-// edit ends in ScheduleGridExit, so the on-duty columns, the labour cost and
-// the arrivals-versus-capacity chart always show the plan on screen.
+// tabs and the FT and PT starts per period on the "Start Times" tab, or has
+// "Plan for target" find the cheapest plan that meets the service target.
+// Every edit ends in ScheduleGridExit, so the on-duty columns, the labour cost
+// and both charts always show the plan on screen.
 #pragma once
 
 #include <QWidget>
+#include <atomic>
 #include <cstdint>
+#include <optional>
 
 #include "shared/morvane_app.h"
 #include "staffing/start_shift.h"
+#include "target/plan_for_target.h"
 
 class QLineEdit;
+class QProgressBar;
+class QPushButton;
 class FileChoiceDialog;
 class QTabWidget;
 class DutyTemplatePage;
@@ -36,6 +42,10 @@ class TTimeChecksForm : public QWidget {
  signals:
   // "&Exit to Main Window" was answered Yes: the main window comes back.
   void mainWindowWanted();
+  // "Plan for target" searches from the first signal to the second; installed:
+  // the plan found is in force, still to be computed.
+  void targetSearchStarted();
+  void targetSearchEnded(bool installed);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -49,6 +59,7 @@ class TTimeChecksForm : public QWidget {
   void readPlan();
   void showOnDuty();
   void clearOnDuty();
+  void drawCharts();
   void fillDemandColumns();
   void writeStartColumn(morvane::EmployeeType type, bool zerosAsText);
 
@@ -61,6 +72,12 @@ class TTimeChecksForm : public QWidget {
   void makeFileDialogs();
   QString chooseExistingFile();
 
+  QWidget* makeTargetCommand();
+  void TargetButtonClick();
+  std::optional<morvane::TargetPlan> searchPlanForTarget();
+  void installTargetPlan(const morvane::TargetPlan& plan);
+  void showSearching(bool searching);
+
   MorvaneApp& app_;
   QTabWidget* notebook_;
   DutyTemplatePage* fullTimePage_;
@@ -71,4 +88,10 @@ class TTimeChecksForm : public QWidget {
   FileChoiceDialog* readDialog_ = nullptr;
   std::int32_t forwardAmount_ = 1;
   std::int32_t backwardAmount_ = 1;
+  // "Plan for target", which turns into "Stop" while it searches, and its progress.
+  QPushButton* targetButton_ = nullptr;
+  QProgressBar* targetGauge_ = nullptr;
+  QList<QWidget*> lockedDuringSearch_;
+  bool searching_ = false;
+  std::atomic<bool> stopRequested_{false};
 };

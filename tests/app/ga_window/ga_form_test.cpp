@@ -202,6 +202,25 @@ TEST_F(GAFormTest, MinutesBelowTheServiceTargetIsObjectiveFourInBothGroups) {
   EXPECT_EQ(gaChild<RadioGroup>("SecondObjective")->itemIndex(), kObjectiveNone);
 }
 
+// The labour cost with the service target met is objective 5, offered first only.
+TEST_F(GAFormTest, MinLabourCostIsAFirstObjectiveOnly) {
+  const auto* first = gaChild<RadioGroup>("FirstObjective");
+  const auto* second = gaChild<RadioGroup>("SecondObjective");
+  EXPECT_EQ(first->item(4)->text(), "Min labour cost, service target met");
+  EXPECT_EQ(second->item(5), nullptr);
+  Scenario labour;
+  labour.ga.FirstObjectiveIndex = kObjectiveLabour;
+  main->putInForce(labour);  // as File > Open does
+  EXPECT_EQ(first->itemIndex(), 4);
+  choose("FirstObjective", 3);
+  EXPECT_EQ(ga->settings().FirstObjectiveIndex, kObjectiveService);
+  choose("FirstObjective", 4);
+  EXPECT_EQ(ga->settings().FirstObjectiveIndex, kObjectiveLabour);
+  choose("SecondObjective", 4);  // the service objective: no clash with labour
+  EXPECT_EQ(ga->settings().SecondObjectiveIndex, kObjectiveService);
+  EXPECT_EQ(first->itemIndex(), 4);
+}
+
 TEST_F(GAFormTest, ASeededRunReportsAndInstallsWhatTheCoreRunDoes) {
   smallRun();
   const GASettings settings = ga->settings();

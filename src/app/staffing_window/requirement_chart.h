@@ -1,0 +1,22 @@
+// "Servers Required vs. On Duty" on the staffing window's Start Times page: per
+// quarter-hour the Erlang C requirement, the exact requirement once computed,
+// the servers on duty, and a red mark on every period short of staff.
+#pragma once
+
+#include "shared/chart_panel.h"
+#include "report/requirement_series.h"
+
+class RequirementChart : public ChartPanel {
+  Q_OBJECT
+
+ public:
+  explicit RequirementChart(QWidget* parent = nullptr);
+
+  void draw(const morvane::RequirementChartSeries& series);
+
+ private:
+  QLineSeries* exact_;
+  QLineSeries* erlangC_;
+  QLineSeries* onDuty_;
+  QScatterSeries* short_;
+};
