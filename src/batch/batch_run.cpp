@@ -71,7 +71,7 @@ void PrintResults(const BatchRequest& request, const GABatchResult& ga,
   std::vector<std::pair<const char*, std::string>> extra;
   if (request.ga.run) extra.emplace_back("ga", GAJson(ga));
   if (target.requirement)
-    extra.emplace_back("Requirement", RequirementJson(target, OnDutyInForce(model)));
+    extra.emplace_back("Requirement", RequirementJson(target, onDutyInForce(model.staffing)));
   WriteResultJson(model, out, extra);
 }
 

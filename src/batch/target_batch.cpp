@@ -40,13 +40,6 @@ ExitStatus RunTargetBatch(BatchRequest& request, UserInterface& ui, TargetBatchR
   return kExitDone;
 }
 
-PeriodCounts OnDutyInForce(const Model& model) {
-  if (!model.flags.UseBaseServers) return model.staffing.OnDutyByPeriod[OnDutyTotal];
-  PeriodCounts servers;
-  servers.fill(model.inputs.BaseServers);
-  return servers;
-}
-
 std::string RequirementJson(const TargetBatchResult& result, const PeriodCounts& onDuty) {
   const StaffingRequirement& requirement = *result.requirement;
   std::string text = "{\"ErlangC\": " + JsonArray(requirement.ErlangC) +
@@ -60,7 +53,7 @@ bool WriteRequirementFile(const BatchRequest& request, const TargetBatchResult& 
                           UserInterface& ui) {
   const std::string& path = request.target.requirementFile;
   return path.empty() ||
-         WriteRequirementTable(path, *result.requirement, OnDutyInForce(request.model), ui);
+         WriteRequirementTable(path, *result.requirement, onDutyInForce(request.model.staffing), ui);
 }
 
 }  // namespace morvane::batch

@@ -26,9 +26,6 @@ struct TargetBatchResult {
 // is put in force. A refusal goes to `ui`.
 ExitStatus RunTargetBatch(BatchRequest& request, UserInterface& ui, TargetBatchResult& result);
 
-// The servers on duty in each period: the plan's, or the base number all day.
-PeriodCounts OnDutyInForce(const Model& model);
-
 // The value of the "Requirement" key of the JSON output: ErlangC, Exact, OnDuty
 // (96 each) and, when the plan for the target was computed, its LaborCost.
 std::string RequirementJson(const TargetBatchResult& result, const PeriodCounts& onDuty);

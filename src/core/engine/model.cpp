@@ -1,5 +1,7 @@
 #include "engine/model.h"
 
+#include <algorithm>
+
 namespace morvane {
 
 std::array<PeriodCounts, 2> StaffingState::initialTemplates() {
@@ -29,6 +31,21 @@ void installBaseStaffing(Model& model) {
   staff.PartTimeCount = 0;
   recomputeLaborCost(model);
   model.flags.UseBaseServers = true;
+}
+
+void putServersByPeriod(StaffingState& staff, const PeriodCounts& servers) {
+  staff.OnDutyByPeriod[OnDutyTotal] = servers;
+  staff.MaxServersOnDuty = *std::max_element(servers.begin(), servers.end());
+  for (int p = 0; p < kPeriods; ++p)
+    std::fill_n(staff.ServersOnDuty.begin() + p * kMinutesPerPeriod, kMinutesPerPeriod, servers[p]);
+  staff.ServersOnDuty[kMinutesPerDay] = staff.ServersOnDuty[0];
+}
+
+// Servers are constant over a period: its first minute tells.
+PeriodCounts onDutyInForce(const StaffingState& staff) {
+  PeriodCounts onDuty{};
+  for (int p = 0; p < kPeriods; ++p) onDuty[p] = staff.ServersOnDuty[p * kMinutesPerPeriod];
+  return onDuty;
 }
 
 void recomputeLaborCost(Model& model) {

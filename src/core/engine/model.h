@@ -103,6 +103,11 @@ struct Model {
 
 // Base staffing: BaseServers on duty all day, covered by three full-time shifts each.
 void installBaseStaffing(Model& model);
+// Servers per period into force: OnDutyByPeriod's totals, MaxServersOnDuty and
+// every minute of each period (minute 1440 is minute 0 again).
+void putServersByPeriod(StaffingState& staff, const PeriodCounts& servers);
+// The servers on duty in each period: the plan's, or the base number all day.
+PeriodCounts onDutyInForce(const StaffingState& staff);
 // LaborCost from the current counts and costs.
 void recomputeLaborCost(Model& model);
 // The scenario inputs back to their defaults (staffing, flags and CriticalPWait stay).

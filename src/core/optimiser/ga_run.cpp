@@ -10,7 +10,6 @@
 #include "optimiser/random_solution.h"
 #include "engine/steady_state.h"
 #include "engine/arrival_rate.h"
-#include "target/cover_polish.h"
 #include "target/plan_for_target.h"
 
 namespace morvane {

@@ -16,19 +16,11 @@ std::vector<ChartPoint> StepsOrNone(const std::optional<PeriodCounts>& counts) {
   return counts ? Steps(*counts) : std::vector<ChartPoint>{};
 }
 
-// Servers are constant over a period: its first minute tells.
-PeriodCounts OnDutyByPeriod(const StaffingState& staff) {
-  PeriodCounts onDuty{};
-  for (int period = 0; period < kPeriods; ++period)
-    onDuty[period] = staff.ServersOnDuty[period * kMinutesPerPeriod];
-  return onDuty;
-}
-
 }  // namespace
 
 RequirementChartSeries RequirementVsOnDuty(const Model& model, const std::optional<PeriodCounts>& erlangC,
                                            const std::optional<PeriodCounts>& exact) {
-  const PeriodCounts onDuty = OnDutyByPeriod(model.staffing);
+  const PeriodCounts onDuty = onDutyInForce(model.staffing);
   RequirementChartSeries series{StepsOrNone(erlangC), StepsOrNone(exact), Steps(onDuty), {}};
   const std::optional<PeriodCounts>& needed = exact ? exact : erlangC;
   if (!needed) return series;

@@ -80,20 +80,16 @@ std::optional<std::string> ScheduleGridExit(Model& model) {
     return *refusal +
            "\rLower the start counts; the on-duty figures, the employee counts and the labor "
            "cost still show the last plan computed.";
-  // 6. Totals per period and the most on duty at once.
+  // 6. Totals per period and the most on duty at once; 8. every minute of a
+  // period has the period's servers.
   auto& onDuty = staff.OnDutyByPeriod;
-  staff.MaxServersOnDuty = 0;
+  PeriodCounts total{};
   for (int p = 0; p < kPeriods; ++p) {
     onDuty[OnDutyFullTime][p] = static_cast<std::int32_t>(coverage.fullTime[p]);
     onDuty[OnDutyPartTime][p] = static_cast<std::int32_t>(coverage.partTime[p]);
-    onDuty[OnDutyTotal][p] = static_cast<std::int32_t>(coverage.fullTime[p] + coverage.partTime[p]);
-    staff.MaxServersOnDuty = std::max(staff.MaxServersOnDuty, onDuty[OnDutyTotal][p]);
+    total[p] = static_cast<std::int32_t>(coverage.fullTime[p] + coverage.partTime[p]);
   }
-  // 8. Every minute of a period has the period's servers; minute 1440 is minute 0 again.
-  for (int p = 0; p < kPeriods; ++p)
-    for (int j = 0; j < kMinutesPerPeriod; ++j)
-      staff.ServersOnDuty[p * kMinutesPerPeriod + j] = onDuty[OnDutyTotal][p];
-  staff.ServersOnDuty[kMinutesPerDay] = staff.ServersOnDuty[0];
+  putServersByPeriod(staff, total);
   // 10.-11. Employees hired, negative counts included, and what they cost.
   staff.FullTimeCount = Sum(staff.StartTimes[FullTime]);
   staff.PartTimeCount = Sum(staff.StartTimes[PartTime]);

@@ -1,7 +1,6 @@
 #include "target/cover_polish.h"
 
 #include <algorithm>
-#include <numeric>
 
 #include "staffing/schedule_plan.h"
 
@@ -52,8 +51,9 @@ class Polisher {
   // The moves worth scoring, the largest saving first, then the least shortfall.
   std::vector<Move> moves(const PlanStarts& plan) const {
     std::vector<Move> found;
+    const Real cost = CostOf(run_.problem, plan);
     const auto add = [&](const PlanStarts& starts) {
-      const Real saving = CostOf(run_.problem, plan) - CostOf(run_.problem, starts);
+      const Real saving = cost - CostOf(run_.problem, starts);
       if (!(saving > 0)) return;
       const std::int32_t shortfall = Shortfall(starts);
       if (shortfall <= kMostShortfall) found.push_back({starts, saving, shortfall});
@@ -151,28 +151,6 @@ class Polisher {
 };
 
 }  // namespace
-
-DutyColumns::DutyColumns(const CoverProblem& problem) {
-  for (int t = 0; t < 2; ++t)
-    for (int p = 0; p < kPeriods; ++p)
-      duty_[t][p] = DutyOfStart(problem.DutyTemplate[t], problem.wraps[t], p);
-}
-
-PeriodCounts DutyColumns::onDuty(const PlanStarts& starts) const {
-  PeriodCounts onDuty{};
-  for (int t = 0; t < 2; ++t)
-    for (int p = 0; p < kPeriods; ++p)
-      if (starts[t][p] > 0)
-        for (int q = 0; q < kPeriods; ++q) onDuty[q] += starts[t][p] * duty_[t][p][q];
-  return onDuty;
-}
-
-Real CostOf(const CoverProblem& problem, const PlanStarts& starts) {
-  Real cost = 0;
-  for (int t = 0; t < 2; ++t)
-    cost += problem.cost[t] * std::accumulate(starts[t].begin(), starts[t].end(), std::int64_t{0});
-  return cost;
-}
 
 std::vector<PlanStarts> PolishCover(const PolishRun& run, const PlanStarts& plan) {
   return Polisher(run).polish(plan);

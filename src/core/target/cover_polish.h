@@ -21,20 +21,6 @@ struct PolishRun {
   const TargetSearch& search;
 };
 
-// The periods each start of each type covers, for the servers on duty of many plans.
-class DutyColumns {
- public:
-  explicit DutyColumns(const CoverProblem& problem);
-  // The servers on duty in each period under a plan.
-  PeriodCounts onDuty(const PlanStarts& starts) const;
-
- private:
-  std::array<std::array<PeriodCounts, kPeriods>, 2> duty_{};  // [type][start]
-};
-
-// The plan's labour cost.
-Real CostOf(const CoverProblem& problem, const PlanStarts& starts);
-
 // The plans the polish went through, from `plan` (which meets the target in
 // double precision) to the cheapest it found; each meets the target in double
 // precision and costs less than the one before.

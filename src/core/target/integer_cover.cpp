@@ -141,23 +141,10 @@ std::optional<PlanStarts> StartsOf(glp_prob* program, const std::vector<Column>&
 
 // The first period the starts leave below its requirement, if any.
 std::optional<int> ShortPeriod(const CoverProblem& problem, const PlanStarts& starts) {
-  std::array<std::int64_t, kPeriods> onDuty{};
-  for (int type : {FullTime, PartTime})
-    for (int p = 0; p < kPeriods; ++p) {
-      if (starts[type][p] == 0) continue;
-      const PeriodCounts duty = DutyOfStart(problem.DutyTemplate[type], problem.wraps[type], p);
-      for (int q = 0; q < kPeriods; ++q) onDuty[q] += std::int64_t{starts[type][p]} * duty[q];
-    }
+  const PeriodCounts onDuty = DutyColumns(problem).onDuty(starts);
   for (int q = 0; q < kPeriods; ++q)
     if (onDuty[q] < problem.requirement[q]) return q;
   return std::nullopt;
-}
-
-Real CostOf(const CoverProblem& problem, const PlanStarts& starts) {
-  Real cost = 0;
-  for (int type : {FullTime, PartTime})
-    for (std::int32_t count : starts[type]) cost += count * problem.cost[type];
-  return cost;
 }
 
 // Reads the solver's answer; a plan that misses a requirement is refused, never returned.
@@ -186,6 +173,28 @@ bool NothingRequired(const PeriodCounts& requirement) {
 }
 
 }  // namespace
+
+DutyColumns::DutyColumns(const CoverProblem& problem) {
+  for (int t = 0; t < 2; ++t)
+    for (int p = 0; p < kPeriods; ++p)
+      duty_[t][p] = DutyOfStart(problem.DutyTemplate[t], problem.wraps[t], p);
+}
+
+PeriodCounts DutyColumns::onDuty(const PlanStarts& starts) const {
+  PeriodCounts onDuty{};
+  for (int t = 0; t < 2; ++t)
+    for (int p = 0; p < kPeriods; ++p)
+      if (starts[t][p] > 0)
+        for (int q = 0; q < kPeriods; ++q) onDuty[q] += starts[t][p] * duty_[t][p][q];
+  return onDuty;
+}
+
+Real CostOf(const CoverProblem& problem, const PlanStarts& starts) {
+  Real cost = 0;
+  for (int type : {FullTime, PartTime})
+    for (std::int32_t count : starts[type]) cost += count * problem.cost[type];
+  return cost;
+}
 
 CoverProblem CoverProblemOf(const Model& model, const PeriodCounts& requirement,
                             std::int32_t startInterval) {

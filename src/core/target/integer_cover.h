@@ -37,6 +37,20 @@ struct CoverProblem {
 CoverProblem CoverProblemOf(const Model& model, const PeriodCounts& requirement,
                             std::int32_t startInterval);
 
+// The periods each start of each type covers, for the servers on duty of many plans.
+class DutyColumns {
+ public:
+  explicit DutyColumns(const CoverProblem& problem);
+  // The servers on duty in each period under a plan.
+  PeriodCounts onDuty(const PlanStarts& starts) const;
+
+ private:
+  std::array<std::array<PeriodCounts, kPeriods>, 2> duty_{};  // [type][start]
+};
+
+// The plan's labour cost.
+Real CostOf(const CoverProblem& problem, const PlanStarts& starts);
+
 struct CoverOutcome {
   std::optional<PlanStarts> starts;    // nothing when refused or stopped
   Real cost = 0;

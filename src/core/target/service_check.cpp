@@ -54,12 +54,7 @@ TargetCheck Score(Model& work, const ScenarioInputs& scenario, const PeriodCount
 }  // namespace
 
 void PutServers(Model& model, const PeriodCounts& servers) {
-  StaffingState& staff = model.staffing;
-  staff.OnDutyByPeriod[OnDutyTotal] = servers;
-  staff.MaxServersOnDuty = *std::max_element(servers.begin(), servers.end());
-  for (int p = 0; p < kPeriods; ++p)
-    std::fill_n(staff.ServersOnDuty.begin() + p * kMinutesPerPeriod, kMinutesPerPeriod, servers[p]);
-  staff.ServersOnDuty[kMinutesPerDay] = staff.ServersOnDuty[0];
+  putServersByPeriod(model.staffing, servers);
   model.flags.UseBaseServers = false;
 }
 
