@@ -91,6 +91,7 @@ void TGAForm::DoGAClick() {
   setRunning(true);
   morvane::GAContext run = context();
   const morvane::RunEnd end = morvane::DoGAClick(run).end;
+  settingsPanel_->FormShow();  // a labour run may have raised the maximum cost
   if (end == morvane::RunEnd::Finished || end == morvane::RunEnd::Stopped ||
       end == morvane::RunEnd::EndedEarly)
     showChosenPlan();
