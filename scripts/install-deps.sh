@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config dpkg-dev file help2man
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev libqt6charts6-dev libgl-dev libjpeg-dev
   libglpk-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick poppler-utils libwmf-bin fonts-urw-base35 emf2svg fonts-dejavu-core
+  xvfb xauth x11-utils xdotool imagemagick poppler-utils libwmf-bin fonts-urw-base35 emf2svg fonts-dejavu-core
 )
 missing=()
 for p in "${packages[@]}"; do
