@@ -2,8 +2,11 @@
 function(morvane_settings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
   if(MORVANE_SANITIZE)
-    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
-                                             -fno-sanitize-recover=undefined)
-    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+    # float-cast-overflow is not part of "undefined": a real too large for the
+    # integer it is converted to.
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined,float-cast-overflow
+                                             -fno-omit-frame-pointer
+                                             -fno-sanitize-recover=undefined,float-cast-overflow)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined,float-cast-overflow)
   endif()
 endfunction()

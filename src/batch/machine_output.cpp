@@ -5,7 +5,9 @@
 
 #include "base/exact_text.h"
 #include "engine/measures.h"
+#include "engine/overload.h"
 #include "engine/service_level.h"
+#include "engine/truncation.h"
 
 namespace morvane::batch {
 
@@ -26,7 +28,9 @@ void WriteResultJson(const Model& model, std::ostream& out,
       {"LaborCost", FullPrecisionText(staff.LaborCost)},
       {"TotalCost", FullPrecisionText(TotalSystemCost(model))},
       {"MaxPWait", FullPrecisionText(steps.MaxPWait)},
+      {"MaxPAllBusy", FullPrecisionText(MaxPAllBusy(model))},
       {"MinutesOverLimit", FullPrecisionText(steps.MinutesOverLimit)},
+      {"OverloadedMinutes", std::to_string(OverloadedMinutes(model))},
       {"CriticalPWait", FullPrecisionText(model.CriticalPWait)},
       {"FullTimeCount", std::to_string(staff.FullTimeCount)},
       {"PartTimeCount", std::to_string(staff.PartTimeCount)},
@@ -35,6 +39,7 @@ void WriteResultJson(const Model& model, std::ostream& out,
       {"TimeStepSeconds", std::to_string(model.inputs.TimeStepSeconds)},
       {"NumSteps", std::to_string(steps.NumSteps)},
       {"MaxTopProb", FullPrecisionText(steps.MaxTopProb)},
+      {"Truncated", Truncated(model) ? "true" : "false"},
       {"ZeroCount", std::to_string(steps.ZeroCount)},
       {"Days", std::to_string(steps.Days)},
       {"Precision", '"' + PrecisionWord(steps.precision) + '"'},

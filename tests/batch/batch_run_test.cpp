@@ -68,14 +68,14 @@ TEST_F(BatchRunTest, TablesHaveOneRowPerStepAndPerMinute) {
   ASSERT_EQ(run(), kExitDone);
   const auto steps = ReadLines(request->output.stepsFile);
   ASSERT_EQ(steps.size(), 1u + 961u);
-  EXPECT_EQ(steps[0], "step,minute,mean,pwait,service_level,asa");
+  EXPECT_EQ(steps[0], "step,minute,mean,pwait,service_level,asa,pallbusy");
   EXPECT_TRUE(steps[1].starts_with("0,0,"));
   EXPECT_TRUE(steps[2].starts_with("1,1.5,"));
   EXPECT_TRUE(steps[961].starts_with("960,1440,"));
   const auto minutes = ReadLines(request->output.minutesFile);
   ASSERT_EQ(minutes.size(), 1u + 1441u);
   EXPECT_EQ(minutes[0],
-            "minute,arrival,capacity,servers,ss_mean,ss_pwait,ss_service_level,ss_asa");
+            "minute,arrival,capacity,servers,ss_mean,ss_pwait,ss_service_level,ss_asa,overloaded");
   EXPECT_TRUE(minutes[1].starts_with("0,10,15,6,"));
   EXPECT_TRUE(minutes[1441].starts_with("1440,"));
   EXPECT_NE(out.str().find("SUMMARY OF OUTPUT CONDITIONS"), std::string::npos);

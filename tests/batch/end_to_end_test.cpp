@@ -43,7 +43,8 @@ TEST(EndToEnd, DefaultRunPrintsTheSummary) {
   EXPECT_TRUE(run.out.ends_with("Max P(100) = 0.0000000000\n"
                                 "Service Level (20 s) = 55.5 %   Worst = 24.2 %\n"
                                 "Avg Speed of Answer = 700.2 s\n"
-                                "Time SL < 80.0 % = 864\n"))
+                                "Time SL < 80.0 % = 864\n"
+                                "Overloaded minutes = 0\n"))
       << run.out;
 }
 
@@ -80,6 +81,23 @@ TEST(EndToEnd, DemandFromTheExampleForecast) {
                          "rate of 70 per hour needs more than 501 servers"),
             std::string::npos)
       << run.err;
+}
+
+// The example's day on the default 6 servers: overloaded for 14 hours, the run cut
+// at the widest state space, and the summary and JSON say so.
+TEST(EndToEnd, AnOverloadedDayIsCountedAndItsCutResultsFlagged) {
+  const std::string demand = "--demand '" MORVANE_EXAMPLES_DIR "/contact_centre_day.csv'";
+  Outcome run = RunCommand(demand);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(run.out.ends_with("Overloaded minutes = 840\n"
+                                "Results cut at 500 in system: the queue is overloaded; waiting "
+                                "figures are lower bounds\n"))
+      << run.out;
+  run = RunCommand(demand + " --json");
+  for (const char* field : {"\"MaxPAllBusy\": 1,", "\"OverloadedMinutes\": 840,",
+                            "\"Truncated\": true,"})
+    EXPECT_NE(run.out.find(field), std::string::npos) << field;
+  EXPECT_NE(RunCommand("--json").out.find("\"Truncated\": false,"), std::string::npos);
 }
 
 // Needs the plan for the target computed: no minute of the example's day below

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <vector>
 
+#include "base/escaped_text.h"
 #include "base/number_format.h"
 #include "base/read_file.h"
 #include "engine/steady_state.h"
@@ -109,8 +110,9 @@ std::optional<double> Number(std::string text, char separator) {
   if (!text.empty() && text.front() == '+') text.erase(0, 1);
   double value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  // Infinities, NaN and numbers too small to hold in full (subnormal) are refused.
   if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-      !std::isfinite(value))
+      !(std::isnormal(value) || value == 0))
     return std::nullopt;
   return value;
 }
@@ -177,6 +179,10 @@ class ForecastReader {
     const auto value = Number(valueText, separator_);
     if (!value) return fault(line.number, valueName_, "\"" + valueText + "\" is not a number");
     if (*value < 0) return fault(line.number, valueName_, valueText + " is negative");
+    // Calls in an interval of at most an hour are at least as many per hour.
+    if (*value > kHighestServedRate)
+      return fault(line.number, valueName_,
+                   valueText + " is more than any service rate Morvane offers can serve");
     values_.push_back(*value);
     return std::nullopt;
   }
@@ -255,11 +261,12 @@ ForecastParse ParseForecast(std::string_view text, Real serviceRate) {
   return parse;
 }
 
+// The column and the reason may quote the file: they are escaped.
 std::string ForecastFaultMessage(const std::string& name, const ForecastFault& fault) {
   std::string where = "File <" + name + ">";
   if (fault.line > 0) where += ", line " + std::to_string(fault.line);
-  if (!fault.column.empty()) where += ", column \"" + fault.column + "\"";
-  return where + ": " + fault.reason + ".\rThe demand in force is kept.";
+  if (!fault.column.empty()) where += ", column \"" + EscapedText(fault.column) + "\"";
+  return where + ": " + EscapedText(fault.reason) + ".\rThe demand in force is kept.";
 }
 
 std::optional<std::string> LoadForecastText(ScenarioInputs& inputs, std::string_view text,

@@ -33,6 +33,19 @@ Real TimeDepPWait(const Model& model, std::int32_t step) {
                      [&](const auto& vectors) { return StepPWait(model, vectors[step]); });
 }
 
+Real TimeDepPAllBusy(const Model& model, std::int32_t step) {
+  return WithVectors(model.steps, [&](const auto& vectors) {
+    return TailBeyond(vectors[step], model.steps.StepServers[step] - 1, model.inputs.MaxStates);
+  });
+}
+
+Real MaxPAllBusy(const Model& model) {
+  Real largest = 0;
+  for (std::int32_t k = 0; k < model.steps.NumSteps; ++k)
+    if (model.steps.StepArrivalRate[k] > 0) largest = std::max(largest, TimeDepPAllBusy(model, k));
+  return largest;
+}
+
 void ComputeDayMeasures(Model& model) {
   StepResults& steps = model.steps;
   Real meanSum = 0;
@@ -61,6 +74,7 @@ ResultLabels ResultLabelTexts(const Model& model, const NumberLocale& locale) {
   labels.TimeOverLimitLabel = "Time P(Wait) > " + NumberText(model.CriticalPWait, 4, 2, locale) +
                               " = " + NumberText(steps.MinutesOverLimit, 6, 0, locale);
   labels.MaxProbWaitLabel = "Max P(Wait) = " + NumberText(steps.MaxPWait, 5, 3, locale);
+  labels.MaxPAllBusyLabel = "Max P(all busy) = " + NumberText(MaxPAllBusy(model), 5, 3, locale);
   labels.MaxP200Label = "Max P(" + std::to_string(steps.TopState) +
                         ") = " + NumberText(steps.MaxTopProb, 12, 10, locale);
   labels.TotalPersonHoursLabel =

@@ -8,11 +8,16 @@
 
 namespace morvane {
 
+bool Overloaded(std::int64_t servers, Real lambda, Real mu) { return lambda >= servers * mu; }
+
 std::int64_t StableServers(std::int32_t servers, Real lambda, Real mu) {
   std::int64_t s = servers;
   if (lambda < s * mu) return s;
-  // Start near the answer so tiny service rates do not count up from 0 one by one.
-  s = std::max<std::int64_t>(s, static_cast<std::int64_t>(lambda / mu) - 1);
+  // Start near the answer so tiny service rates do not count up from 0 one by one;
+  // the start is tested before it is converted, so no rate overflows the count.
+  const Real start = lambda / mu - 1;
+  if (!(start < kServerCountCeiling)) return kServerCountCeiling;
+  if (start > s) s = static_cast<std::int64_t>(start);
   while (!(s * mu > lambda)) ++s;
   return s;
 }
@@ -22,7 +27,7 @@ void SteadyStateProbs(std::int32_t servers, bool raiseServers, BasicProbVector<T
                       Real lambda, Real mu, T& mean, std::int32_t maxStates) {
   std::int64_t s = servers;
   // 1. Overload test.
-  if (lambda >= s * mu) {
+  if (Overloaded(s, lambda, mu)) {
     if (!raiseServers) {
       vector.clear();
       vector[1] = 1;

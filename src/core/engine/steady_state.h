@@ -13,8 +13,20 @@ namespace morvane {
 
 // The most servers a stabilised queue may need: entries stop at 501.
 inline constexpr std::int32_t kMaxRaisedServers = kHighestIndex;
+// No service rate an entry allows serves a higher arrival rate (per hour).
+inline constexpr Real kHighestServedRate = kMaxRaisedServers * InputRanges::kServiceRateHigh;
 
-// Smallest s' >= s with s' * mu > lambda (the overload rule's raised servers).
+// The overload rule: arrivals reach the service capacity (lambda >= servers * mu).
+// Such a queue has no steady state; it is given the placeholder distribution or
+// more servers.
+bool Overloaded(std::int64_t servers, Real lambda, Real mu);
+
+// Past this many servers a count only says "far too many": StableServers stops there.
+inline constexpr std::int64_t kServerCountCeiling = std::int64_t{1} << 40;
+
+// Smallest s' >= s with s' * mu > lambda (the overload rule's raised servers), or
+// kServerCountCeiling when that is more, or not a number (a rate that is infinite,
+// not a number, or a service rate of 0).
 std::int64_t StableServers(std::int32_t servers, Real lambda, Real mu);
 
 // Fills `vector` with the M/M/s distribution of the number in system conditioned on

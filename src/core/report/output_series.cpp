@@ -53,6 +53,10 @@ std::vector<ChartPoint> TimeDepPWaitSeries(const Model& model) {
   return PerStep(model, [&](std::int32_t k) { return TimeDepPWait(model, k); });
 }
 
+std::vector<ChartPoint> TimeDepPAllBusySeries(const Model& model) {
+  return PerStep(model, [&](std::int32_t k) { return TimeDepPAllBusy(model, k); });
+}
+
 std::vector<ChartPoint> SteadyServiceLevelSeries(const Model& model) {
   return PerMinute([&](int m) { return SteadyService(model, m).level; });
 }

@@ -20,6 +20,7 @@ std::vector<ChartPoint> SteadyPWaitSeries(const Model& model);
 // Per time step k = 0..NumSteps of the last time-dependent run, x = k * TimeStepSeconds / 60.
 std::vector<ChartPoint> TimeDepNumberSeries(const Model& model);
 std::vector<ChartPoint> TimeDepPWaitSeries(const Model& model);
+std::vector<ChartPoint> TimeDepPAllBusySeries(const Model& model);
 // Service level (fraction answered within the target time) per minute and per step.
 std::vector<ChartPoint> SteadyServiceLevelSeries(const Model& model);
 std::vector<ChartPoint> TimeDepServiceLevelSeries(const Model& model);

@@ -10,11 +10,11 @@
 
 namespace morvane {
 
-// step,minute,mean,pwait,service_level,asa for steps 0..NumSteps of the last
-// time-dependent run.
+// step,minute,mean,pwait,service_level,asa,pallbusy for steps 0..NumSteps of the
+// last time-dependent run.
 void WriteStepTable(const Model& model, std::ostream& out);
-// minute,arrival,capacity,servers,ss_mean,ss_pwait,ss_service_level,ss_asa for
-// minutes 0..1440 of the steady state.
+// minute,arrival,capacity,servers,ss_mean,ss_pwait,ss_service_level,ss_asa,overloaded
+// for minutes 0..1440 of the steady state (overloaded 1 or 0).
 void WriteMinuteTable(const Model& model, std::ostream& out);
 
 }  // namespace morvane

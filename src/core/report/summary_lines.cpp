@@ -1,7 +1,9 @@
 #include "report/summary_lines.h"
 
 #include "engine/measures.h"
+#include "engine/overload.h"
 #include "engine/service_level.h"
+#include "engine/truncation.h"
 
 namespace morvane {
 namespace {
@@ -114,12 +116,14 @@ void WriteResults(SummaryWriter& out, const Model& model, const NumberLocale& lo
   for (const std::string* caption :
        {&labels.TotalPersonHoursLabel, &labels.TotalPersonHoursCostLabel,
         &labels.TotalLaborCostLabel, &labels.TotalCostLabel, &labels.MaxProbWaitLabel,
-        &labels.TimeOverLimitLabel, &labels.MaxP200Label})
+        &labels.MaxPAllBusyLabel, &labels.TimeOverLimitLabel, &labels.MaxP200Label})
     out.body(*caption);
   const ServiceLabels service = ServiceLabelTexts(model, locale);
   for (const std::string* caption : {&service.ServiceLevelLabel, &service.SpeedOfAnswerLabel,
                                      &service.TimeBelowTargetLabel})
     out.body(*caption);
+  out.body(OverloadedMinutesLabel(model));
+  if (const auto note = TruncationNote(model)) out.body(*note);
 }
 
 }  // namespace

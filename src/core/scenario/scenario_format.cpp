@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "base/escaped_text.h"
 #include "base/exact_text.h"
 #include "base/json_value.h"
 #include "base/precision_word.h"
@@ -361,10 +362,9 @@ class Reader {
       return false;
     if (!IsForecastInterval(forecast.IntervalMinutes))
       return fail(path + ".IntervalMinutes", "use 1, 5, 10, 15, 20, 30 or 60");
-    // No service rate Morvane offers serves a higher rate.
-    const Real highest = kMaxRaisedServers * R::kServiceRateHigh;
     return counts(*object, path, "Rates", forecast.Rates,
-                  static_cast<std::size_t>(kMinutesPerDay / forecast.IntervalMinutes), 0, highest);
+                  static_cast<std::size_t>(kMinutesPerDay / forecast.IntervalMinutes), 0,
+                  kHighestServedRate);
   }
 
   bool readDemand(const JsonValue& root, Scenario& scenario) {
@@ -494,12 +494,13 @@ std::string ScenarioText(const Scenario& scenario) {
   return out.text();
 }
 
+// Faults quote names and values of the file: they are escaped for the message.
 ScenarioParse ParseScenario(std::string_view text) {
   const JsonParse json = ParseJson(text);
-  if (!json.value) return {std::nullopt, "not JSON text: " + json.fault};
+  if (!json.value) return {std::nullopt, "not JSON text: " + EscapedText(json.fault)};
   Reader reader;
   std::optional<Scenario> scenario = reader.read(*json.value);
-  return {std::move(scenario), reader.fault()};
+  return {std::move(scenario), EscapedText(reader.fault())};
 }
 
 }  // namespace morvane

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/escaped_text.h"
 #include "engine/entry_check.h"
 #include "staffing/start_times_page.h"
 
@@ -59,13 +60,6 @@ class TextCursor {
   std::int64_t line_ = 1;
 };
 
-// The field as the planner should see it in a message: printable characters only.
-std::string Shown(const std::string& field) {
-  std::string shown;
-  for (const char c : field) shown += (c >= ' ' && c <= '~') ? c : '?';
-  return shown;
-}
-
 void Store(StartTimesPlan& plan, int period, const std::array<std::int32_t, 4>& fields) {
   plan.DutyTemplate[FullTime][period] = fields[0] == 1 ? 1 : 0;
   plan.DutyTemplate[PartTime][period] = fields[1] == 1 ? 1 : 0;
@@ -112,7 +106,7 @@ StartTimesParse ParseStartTimes(std::istream& in) {
       const std::string text = cursor.takeField();
       const auto number = ParseInteger(text);
       if (!number) {
-        result.fault = StartTimesFault{line, '"' + Shown(text) +
+        result.fault = StartTimesFault{line, '"' + EscapedText(text) +
                                                  "\" is not a whole number from -2147483648 "
                                                  "to 2147483647"};
         return result;

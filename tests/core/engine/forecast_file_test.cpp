@@ -9,6 +9,7 @@
 #include "engine/measures.h"
 #include "engine/steady_state.h"
 #include "engine/time_dependent_solver.h"
+#include "support/odd_numbers.h"
 #include "support/scripted_user_interface.h"
 
 namespace morvane {
@@ -108,9 +109,10 @@ TEST(ForecastFile, RandomTextsEitherReadOrChangeNothing) {
     } else {
       for (int d = 1 + static_cast<int>(random() % 3); d > 0 && !text.empty(); --d) {
         const std::size_t at = random() % text.size();
-        switch (random() % 3) {
+        switch (random() % 4) {
           case 0: text[at] = alphabet[random() % alphabet.size()]; break;
           case 1: text.erase(at, 1 + random() % 8); break;
+          case 2: text.insert(at, testing::OddNumber(random)); break;
           default: text.insert(at, 1, byte());
         }
       }
@@ -124,6 +126,7 @@ TEST(ForecastFile, RandomTextsEitherReadOrChangeNothing) {
       const DemandForecast& day = *inputs.Forecast;
       EXPECT_EQ(day.Rates.size() * static_cast<std::size_t>(day.IntervalMinutes), 1440u);
       EXPECT_GE(day.lowest(), 0);
+      EXPECT_LE(day.peak(), kHighestServedRate);
     } else {
       ++refused;
       ASSERT_EQ(ui.messages.size(), 1u) << "trial " << trial;
@@ -132,6 +135,27 @@ TEST(ForecastFile, RandomTextsEitherReadOrChangeNothing) {
   }
   EXPECT_GT(installed, 100);
   EXPECT_GT(refused, 100);
+}
+
+// Counts no model can serve are refused on their own line, at once, and what the
+// message quotes of the file is escaped.
+TEST(ForecastFile, HugeTinyAndNonFiniteCountsAreRefusedAtOnce) {
+  for (const std::string& value : std::vector<std::string>{
+           "1e60", "1e51", std::string(20, '9'), "1" + std::string(399, '0'), "1e-320", "1e-400",
+           "inf", "-inf", "nan", "1e308"}) {
+    const ForecastParse parse = ParseForecast(DayText(30, "start,calls", value), 2.5L);
+    ASSERT_TRUE(parse.fault) << value;
+    EXPECT_EQ(parse.fault->line, 2) << value;
+    EXPECT_EQ(parse.fault->column, "calls");
+  }
+  ScenarioInputs inputs;
+  EXPECT_EQ(LoadForecastText(inputs, DayText(30, "start,calls", "1e60"), "day.csv"),
+            "File <day.csv>, line 2, column \"calls\": 1e60 is more than any service rate "
+            "Morvane offers can serve.\rThe demand in force is kept.");
+  EXPECT_EQ(LoadForecastText(inputs, "start,calls\n00:00,1\n\xE9\t:30,1\n", "day.csv"),
+            "File <day.csv>, line 3, column \"start\": \"\\xE9\\t:30\" is not a time of the day (HH:MM "
+            "or minutes 0 to 1439).\rThe demand in force is kept.");
+  EXPECT_FALSE(inputs.Forecast);
 }
 
 // The day figures and every minute's steady-state mean; minute 1440 of a forecast is

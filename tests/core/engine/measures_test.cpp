@@ -1,6 +1,8 @@
 // The measures of a day and the captions of the result labels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/measures.h"
 #include "engine/steady_state.h"
 
@@ -74,6 +76,28 @@ TEST(DayMeasures, PersonHoursCostsAndTimeOverTheLimit) {
   model.steps.TimeDepMean[kSteps] = 1000;
   ComputeDayMeasures(model);
   EXPECT_EQ(model.steps.TotalPersonHours, 96);
+}
+
+// P(all busy) counts from the servers on duty at the step, P(wait) only above the
+// day's largest number on duty; the day's maximum takes the steps with arrivals.
+TEST(ProbabilityAllBusy, CountsFromTheStepsServersOverStepsWithArrivals) {
+  ProbVector twoServers;
+  Real mean = 0;
+  SteadyStateProbs(2, false, twoServers, 3, 2, mean, 100);
+  Model model = ModelWithSteps(twoServers);
+  model.staffing.MaxServersOnDuty = 3;
+  std::fill(model.steps.StepServers.begin(), model.steps.StepServers.end(), 2);
+  EXPECT_NEAR(TimeDepPAllBusy(model, 0), 4.5L / 7, 1e-12);
+  EXPECT_NEAR(TimeDepPWait(model, 0), 4.5L / 7 * 0.75L * 0.75L, 1e-12);
+  model.steps.StepServers[5] = 0;  // nobody on duty: every caller finds them all busy
+  EXPECT_EQ(TimeDepPAllBusy(model, 5), 1);
+
+  EXPECT_EQ(MaxPAllBusy(model), 0);  // nobody arrives all day
+  model.steps.StepArrivalRate[7] = 3;
+  EXPECT_NEAR(MaxPAllBusy(model), 4.5L / 7, 1e-12);
+  model.steps.StepArrivalRate[5] = 3;
+  EXPECT_EQ(MaxPAllBusy(model), 1);
+  EXPECT_EQ(ResultLabelTexts(model, kFixedLocale).MaxPAllBusyLabel, "Max P(all busy) = 1.000");
 }
 
 TEST(ResultLabelTexts, CaptionsOfTheSevenLabels) {

@@ -152,7 +152,7 @@ TEST(SummaryLines, OutputPartOnlyWhenResultsAreShown) {
   model.steps.TotalPersonHours = 96;
   const auto hidden = SummaryLines(model, kFixedLocale, false);
   const auto shown = SummaryLines(model, kFixedLocale, true);
-  ASSERT_EQ(shown.size(), hidden.size() + 2 + 3 + 3 + 7 + 3);
+  ASSERT_EQ(shown.size(), hidden.size() + 2 + 3 + 3 + 8 + 3 + 1);
   EXPECT_TRUE(std::equal(hidden.begin(), hidden.end(), shown.begin()));
 
   const ResultLabels labels = ResultLabelTexts(model, kFixedLocale);
@@ -166,8 +166,9 @@ TEST(SummaryLines, OutputPartOnlyWhenResultsAreShown) {
       {""}, {""}, {""},
       {labels.TotalPersonHoursLabel}, {labels.TotalPersonHoursCostLabel},
       {labels.TotalLaborCostLabel}, {labels.TotalCostLabel}, {labels.MaxProbWaitLabel},
-      {labels.TimeOverLimitLabel}, {labels.MaxP200Label}, {service.ServiceLevelLabel},
-      {service.SpeedOfAnswerLabel}, {service.TimeBelowTargetLabel}};
+      {labels.MaxPAllBusyLabel}, {labels.TimeOverLimitLabel}, {labels.MaxP200Label},
+      {service.ServiceLevelLabel}, {service.SpeedOfAnswerLabel}, {service.TimeBelowTargetLabel},
+      {"Overloaded minutes = 0"}};
   EXPECT_EQ(output, expected);
   EXPECT_EQ(output[9].text, "Total Person Cost = $1,152.00");
 }

@@ -8,8 +8,10 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <regex>
 
 #include "scenario/scenario_file.h"
+#include "support/odd_numbers.h"
 #include "support/scripted_user_interface.h"
 
 namespace morvane {
@@ -169,6 +171,9 @@ TEST(ScenarioFormat, ABadFileIsRefusedWithItsField) {
       {std::string(100, '[') + std::string(100, ']'), "nested deeper than 32 levels"},
       {good + "}", "text follows the end of the value"},
       {HugeObject(), ": Morvane knows no such field"},
+      // The file's bytes are escaped in the message: Latin-1, a control decoded from JSON.
+      {"{\"format\": 1, \"inputs\": {\"Caf\xE9\\u001b\": 1}}",
+       "inputs.Caf\\xE9\\x1B: Morvane knows no such field"},
   };
   for (const auto& [text, fault] : cases) {
     const ScenarioParse parse = ParseScenario(text);
@@ -189,6 +194,16 @@ TEST(ScenarioFormat, FuzzedTextsAreRefusedOrReadSoundly) {
     for (int flips = 1 + static_cast<int>(random() % 4); flips > 0; --flips)
       text[random() % text.size()] = static_cast<char>(random() % 256);
     texts.push_back(text);
+  }
+  // One number of the file replaced by an odd one: each is refused or held soundly.
+  const std::regex number(R"(-?[0-9][0-9.eE+-]*)");
+  const std::vector<std::smatch> numbers(
+      std::sregex_iterator(good.begin(), good.end(), number), std::sregex_iterator());
+  for (int i = 0; i < 600; ++i) {
+    const std::smatch& at = numbers[random() % numbers.size()];
+    const auto from = static_cast<std::size_t>(at.position());
+    texts.push_back(good.substr(0, from) + testing::OddNumber(random) +
+                    good.substr(from + static_cast<std::size_t>(at.length())));
   }
   for (int i = 0; i < 600; ++i) {  // random bytes, and random JSON-like characters
     std::string text(random() % 400, '\0');
