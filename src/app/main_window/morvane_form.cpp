@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <functional>
 
@@ -22,8 +24,10 @@
 #include "main_window/scenario_panels.h"
 #include "main_window/summary_printing.h"
 #include "engine/measures.h"
+#include "engine/overload.h"
 #include "engine/steady_state.h"
 #include "engine/time_dependent_solver.h"
+#include "engine/truncation.h"
 
 namespace {
 
@@ -51,6 +55,13 @@ QWidget* Gauge(QProgressBar*& gauge, const QString& objectName, const QString& c
   return Column({new QLabel(caption, parent), gauge}, parent);
 }
 
+// The size the window asks for; a smaller screen gets what it has.
+constexpr QSize kWantedSize(1358, 736);  // a 1366 x 768 screen less the frame
+// What the title bar and the frame take, before the window manager tells.
+constexpr QSize kFrameAllowance(8, 32);
+// The charts' own minimum, so that their legends and titles never widen the window.
+constexpr QSize kChartMinimum(200, 160);
+
 }  // namespace
 
 TMorvaneForm::TMorvaneForm(MorvaneApp& app, int splashMilliseconds, QWidget* parent)
@@ -59,10 +70,11 @@ TMorvaneForm::TMorvaneForm(MorvaneApp& app, int splashMilliseconds, QWidget* par
       results_(new ResultLabelsPanel(this)) {
   setObjectName("TMorvaneForm");
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(panels_);
-  layout->addWidget(buildCharts(), 1);
+  layout->setContentsMargins(6, 2, 6, 4);  // tight: the window fits a laptop screen
+  layout->setSpacing(2);
+  layout->addWidget(buildScrolledPart(), 1);
   layout->addWidget(buildBottomRow());
-  resize(1400, 940);
+  fitScreen();
 
   connect(panels_, &ScenarioPanels::modelInputChanged, this, &TMorvaneForm::inputsChanged);
   connect(panels_, &ScenarioPanels::baseServersLeft, this, [this] { installBaseStaffing(true); });
@@ -74,8 +86,36 @@ TMorvaneForm::TMorvaneForm(MorvaneApp& app, int splashMilliseconds, QWidget* par
   connect(panels_->ImproveCurrentSolnButton, &QPushButton::clicked, this,
           &TMorvaneForm::ImproveCurrentSolnButtonClick);
   connect(outputs_, &OutputCharts::redrawRequested, this, &TMorvaneForm::MMCProbOutput);
+  connect(plots_, &ProbabilityPlots::redrawRequested, this, &TMorvaneForm::PlotProbabilities);
   lockedDuringRuns_ << panels_ << plots_->controls << outputs_->WhatToPlotGroup;
   FormShow(splashMilliseconds);
+}
+
+// The boxes and the charts scroll on a screen too small for them; the
+// commands under them stay in sight.
+QWidget* TMorvaneForm::buildScrolledPart() {
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName("MainScrollArea");
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  auto* inside = new QWidget(scroll);
+  auto* column = new QVBoxLayout(inside);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(2);
+  column->addWidget(panels_);
+  column->addWidget(buildCharts(), 1);
+  scroll->setWidget(inside);
+  for (ChartPanel* chart : {outputs_->OutputChart, outputs_->OutputChart2, outputs_->OutputChart3, plots_->Chart1}) {
+    chart->chart()->setMinimumSize(kChartMinimum);
+    chart->view()->setMinimumSize(kChartMinimum);
+  }
+  return scroll;
+}
+
+// The wanted size, within the screen's room for windows.
+void TMorvaneForm::fitScreen() {
+  const QSize room = screen()->availableGeometry().size() - kFrameAllowance;
+  resize(kWantedSize.boundedTo(room));
 }
 
 QWidget* TMorvaneForm::buildCharts() {
@@ -99,15 +139,15 @@ QWidget* TMorvaneForm::buildCharts() {
   return area;
 }
 
-// The output chart; under it the plot choice, the axis boxes, "&GA" and the results.
+// The output chart; under it the plot choice over "&GA", the axis boxes and the results.
 QLayout* TMorvaneForm::buildLeft() {
   GAButton = button("GAButton", "&GA", "", &TMorvaneForm::GAButtonClick);
   auto* under = new QHBoxLayout;
-  under->addWidget(outputs_->WhatToPlotGroup, 0, Qt::AlignTop);
+  under->addWidget(Column({outputs_->WhatToPlotGroup, GAButton}, this), 0, Qt::AlignTop);
   under->addWidget(outputs_->axisBoxes, 0, Qt::AlignTop);
-  under->addWidget(GAButton, 0, Qt::AlignTop);
   under->addWidget(results_, 1);
   auto* left = new QVBoxLayout;
+  left->setSpacing(2);
   left->addWidget(outputs_->OutputChart, 1);
   left->addWidget(outputs_->OutputChart2, 1);
   left->addWidget(outputs_->OutputChart3, 1);
@@ -126,6 +166,7 @@ QLayout* TMorvaneForm::buildRight() {
   under->addWidget(plots_->controls, 1);
   under->addWidget(Column({reset, about}, this), 0, Qt::AlignBottom);
   auto* right = new QVBoxLayout;
+  right->setSpacing(2);
   right->addWidget(plots_->Chart1, 1);
   right->addLayout(under);
   lockedDuringRuns_ << reset << about;
@@ -179,7 +220,10 @@ void TMorvaneForm::FormShow(int splashMilliseconds) {
   panels_->writeBoxes();
   installBaseStaffing(false);
   allowTimeDependent(false);
-  menu_ = new ScenarioMenu(*this, app_, "Morvane (" + splash.versionText() + ")");
+  const ScenarioMenu::Window window{*this, [this] { return currentScenario(); },
+                                    [this](const morvane::Scenario& scenario) { putInForce(scenario); },
+                                    [this] { return shownResults(); }};
+  menu_ = new ScenarioMenu(window, app_, "Morvane (" + splash.versionText() + ")");
   layout()->setMenuBar(menu_);
   connect(menu_, &ScenarioMenu::quitWanted, this, &TMorvaneForm::QuitClick);
   lockedDuringRuns_ << menu_;
@@ -237,9 +281,11 @@ void TMorvaneForm::UpdateSummaryCosts() {
 
 bool TMorvaneForm::resultsShown() const { return results_->shown(); }
 
-void TMorvaneForm::MMCProbOutput() { outputs_->MMCProbOutput(resultsShown()); }
+ResultsShown TMorvaneForm::shownResults() const { return {steadyStateShown(), resultsShown()}; }
 
-void TMorvaneForm::PlotProbabilities() { plots_->PlotProbabilities(); }
+void TMorvaneForm::MMCProbOutput() { outputs_->MMCProbOutput(shownResults()); }
+
+void TMorvaneForm::PlotProbabilities() { plots_->PlotProbabilities(shownResults()); }
 
 // A computation lets events through at its pauses; until it ends, the controls
 // that start work or change inputs stay disabled and a second start is ignored.
@@ -268,8 +314,9 @@ void TMorvaneForm::MMCProbButtonClick() {
   if (!beginRun()) return;
   const RunEnd runEnd{[this] { endRun(); }};
   if (!morvane::ComputeSteadyState(app_.model, *app_.ui)) return;
-  if (app_.model.flags.DrawCharts) MMCProbOutput();
   allowTimeDependent(true);
+  PctDone->setValue(100);
+  if (app_.model.flags.DrawCharts) MMCProbOutput();
 }
 
 void TMorvaneForm::ComputeTransientProbsButtonClick() {
@@ -279,7 +326,9 @@ void TMorvaneForm::ComputeTransientProbsButtonClick() {
   const bool computed = morvane::ComputeTimeDependent(model, *app_.ui);
   showValue(morvane::ShownValue::MaxStates);
   showValue(morvane::ShownValue::TimeStepSeconds);
-  if (computed) showTimeDependentResults();
+  if (!computed) return;
+  for (QProgressBar* gauge : {PctDone, IterationGauge}) gauge->setValue(100);
+  showTimeDependentResults();
 }
 
 void TMorvaneForm::showTimeDependentResults() {
@@ -291,13 +340,14 @@ void TMorvaneForm::showTimeDependentResults() {
     outputs_->drawTimeDependent();
   }
   if (model.flags.InteractiveMode)
-    results_->showResults(texts, morvane::ServiceLabelTexts(model, app_.locale));
+    results_->showResults(texts, morvane::ServiceLabelTexts(model, app_.locale),
+                          morvane::OverloadedMinutesLabel(model), morvane::TruncationNote(model));
   if (model.flags.DrawCharts) PlotProbabilities();
 }
 
 void TMorvaneForm::ShowInstalledPlan() {
-  if (app_.model.flags.DrawCharts) MMCProbOutput();
   allowTimeDependent(true);
+  if (app_.model.flags.DrawCharts) MMCProbOutput();
   showValue(morvane::ShownValue::MaxStates);
   showValue(morvane::ShownValue::TimeStepSeconds);
   showTimeDependentResults();
@@ -315,6 +365,7 @@ void TMorvaneForm::putInForce(const morvane::Scenario& scenario) {
   panels_->writeBoxes();
   panels_->showServerSource(app_.model.flags.UseBaseServers);
   inputsChanged();
+  for (QProgressBar* gauge : {PctDone, IterationGauge}) gauge->setValue(0);
   offerOptimisation();
   emit scenarioReplaced();
 }
@@ -392,7 +443,9 @@ void TMorvaneForm::GAButtonClick() {
   hide();
 }
 
+// A forecast the defaults turn off is forgotten with its label.
 void TMorvaneForm::ResetDefaultButtonClick() {
+  if (app_.model.inputs.Forecast) panels_->setLoadedForecast(std::nullopt);
   morvane::resetToDefaults(app_.model.inputs);
   panels_->writeBoxes();
   inputsChanged();

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "main_window/results_shown.h"
 #include "scenario/scenario.h"
 #include "shared/morvane_app.h"
 
@@ -116,6 +117,9 @@ class TMorvaneForm : public QWidget {
   void allowTimeDependent(bool allowed);
   void showTimeDependentResults();
 
+  QWidget* buildScrolledPart();
+  void fitScreen();
+  ResultsShown shownResults() const;
   QWidget* buildCharts();
   QLayout* buildLeft();
   QLayout* buildRight();

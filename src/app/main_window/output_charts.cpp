@@ -3,6 +3,8 @@
 #include <QFormLayout>
 #include <QLabel>
 
+#include "engine/overload.h"
+#include "main_window/overload_shading.h"
 #include "shared/chart_panel.h"
 #include "shared/entry_edit.h"
 #include "shared/radio_group.h"
@@ -14,6 +16,7 @@ const QColor kDarkBlue(0, 0, 128);
 const QColor kGreen(0, 128, 0);
 const QColor kDarkPurple(128, 0, 128);
 const QColor kLime(0, 255, 0);
+const QColor kOrange(255, 140, 0);
 constexpr int kWidth = 3;
 constexpr int kAutomatic = -1;
 constexpr std::int32_t kAxisBoxHigh = 10000;
@@ -44,6 +47,7 @@ OutputCharts::OutputCharts(MorvaneApp& app, QWidget* parent)
   pWait_ = build(OutputChart2, "Arrival Rate, Number in System", "Prob(Wait)", "SS P(Wait)",
                  "Time Dep. P(Wait)");
   OutputChart2->setAxisLimits(pWait_.bottom, 0, morvane::kMinutesPerDay);
+  pAllBusy_ = OutputChart2->addSeries("Time Dep. P(all busy)", kOrange, kWidth, pWait_.bottom, pWait_.right);
   OutputChart2->hide();
   buildServiceChart();
 
@@ -82,6 +86,7 @@ OutputCharts::Lines OutputCharts::build(ChartPanel* chart, const QString& leftTi
   lines.measure = chart->addSeries(measure, Qt::red, kWidth, bottom, lines.right);
   lines.timeDependent = chart->addSeries(timeDependent, kGreen, kWidth, bottom, lines.right);
   lines.capacity = chart->addSeries("Service Capacity", kDarkPurple, kWidth, bottom, lines.left, true);
+  lines.overload = new OverloadShading(*chart, bottom, lines.left);
   return lines;
 }
 
@@ -93,6 +98,7 @@ void OutputCharts::buildServiceChart() {
   serviceTarget_ = OutputChart3->addSeries("Target", kDarkBlue, kWidth, bottom, left);
   steadyService_ = OutputChart3->addSeries("SS Service Level", Qt::red, kWidth, bottom, left);
   timeDepService_ = OutputChart3->addSeries("Time Dep. Service Level", kGreen, kWidth, bottom, left);
+  serviceOverload_ = new OverloadShading(*OutputChart3, bottom, left);
   OutputChart3->hide();
 }
 
@@ -114,7 +120,6 @@ void OutputCharts::drawServiceLevel(bool timeDependentShown) {
   const morvane::Model& model = app_.model;
   const double target = static_cast<double>(model.inputs.ServiceLevelTarget / 100);
   OutputChart3->setPoints(serviceTarget_, QList<QPointF>{{0, target}, {morvane::kMinutesPerDay, target}});
-  OutputChart3->setPoints(steadyService_, morvane::SteadyServiceLevelSeries(model));
   if (timeDependentShown) OutputChart3->setPoints(timeDepService_, morvane::TimeDepServiceLevelSeries(model));
 }
 
@@ -136,16 +141,25 @@ void OutputCharts::setAxisMaxima() {
   OutputChart2->setAxisLimits(pWait_.right, 0, right);
 }
 
-void OutputCharts::MMCProbOutput(bool timeDependentShown) {
+void OutputCharts::MMCProbOutput(ResultsShown shown) {
   setAxisMaxima();
-  const morvane::Model& model = app_.model;
-  if (!model.flags.DrawCharts) return;
+  if (!app_.model.flags.DrawCharts) return;
   clear();
+  if (!shown.steadyState) return;
   drawRates();
-  OutputChart->setPoints(number_.measure, morvane::SteadyNumberSeries(model));
-  OutputChart2->setPoints(pWait_.measure, morvane::SteadyPWaitSeries(model));
+  drawSteadyState();
   drawServiceLevel(false);
-  if (timeDependentShown) drawTimeDependent();
+  if (shown.timeDependent) drawTimeDependent();
+}
+
+void OutputCharts::drawSteadyState() {
+  const morvane::Model& model = app_.model;
+  const auto overloaded = morvane::OverloadedRanges(model);
+  const auto pieces = [&overloaded](const auto& points) { return OutsideRanges(QtPoints(points), overloaded); };
+  OutputChart->setPieces(number_.measure, pieces(morvane::SteadyNumberSeries(model)));
+  OutputChart2->setPieces(pWait_.measure, pieces(morvane::SteadyPWaitSeries(model)));
+  OutputChart3->setPieces(steadyService_, pieces(morvane::SteadyServiceLevelSeries(model)));
+  for (OverloadShading* shading : {number_.overload, pWait_.overload, serviceOverload_}) shading->show(overloaded);
 }
 
 void OutputCharts::drawRates() {
@@ -162,6 +176,7 @@ void OutputCharts::ShowLambdaAndMu() {
   number_.timeDependent->clear();
   pWait_.timeDependent->clear();
   pWait_.timeDependent->setPointsConfiguration({});
+  pAllBusy_->clear();
 }
 
 void OutputCharts::drawTimeDependent() {
@@ -177,6 +192,7 @@ void OutputCharts::drawTimeDependent() {
     if (pWait[k].y > model.CriticalPWait) lime.insert(static_cast<int>(k), limePoint);
   OutputChart2->setPoints(pWait_.timeDependent, pWait);
   pWait_.timeDependent->setPointsConfiguration(lime);
+  OutputChart2->setPoints(pAllBusy_, morvane::TimeDepPAllBusySeries(model));
   drawServiceLevel(true);
 }
 
@@ -184,4 +200,5 @@ void OutputCharts::clear() {
   OutputChart->clearSeries();
   OutputChart2->clearSeries();
   OutputChart3->clearSeries();
+  for (OverloadShading* shading : {number_.overload, pWait_.overload, serviceOverload_}) shading->show({});
 }

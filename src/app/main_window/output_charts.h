@@ -7,10 +7,12 @@
 
 #include <QObject>
 
+#include "main_window/results_shown.h"
 #include "shared/morvane_app.h"
 
 class ChartPanel;
 class EntryEdit;
+class OverloadShading;
 class QLineSeries;
 class QValueAxis;
 class RadioGroup;
@@ -22,12 +24,13 @@ class OutputCharts : public QObject {
   // The controls are created as children of `parent`; the window lays them out.
   OutputCharts(MorvaneApp& app, QWidget* parent);
 
-  // Axis maxima, then (with DrawCharts) the series; the time-dependent ones only
-  // while a time-dependent result is shown.
-  void MMCProbOutput(bool timeDependentShown);
+  // Axis maxima, then (with DrawCharts) the series of the results shown: the
+  // steady state's broken where it is overloaded, those minutes shaded.
+  void MMCProbOutput(ResultsShown shown);
   // Arrivals and capacity of both charts; empties the time-dependent series.
   void ShowLambdaAndMu();
-  // "Time Dep. Number" and "Time Dep. P(Wait)", lime where P(wait) > CriticalPWait.
+  // "Time Dep. Number", "Time Dep. P(Wait)" (lime where P(wait) > CriticalPWait)
+  // and "Time Dep. P(all busy)".
   void drawTimeDependent();
   void clear();
   // Shows OutputChart for "# system", OutputChart2 for "P(wait)", OutputChart3 for "Service level".
@@ -56,6 +59,7 @@ class OutputCharts : public QObject {
     QLineSeries* measure;          // "SS Number" or "SS P(Wait)"
     QLineSeries* timeDependent;    // "Time Dep. Number" or "Time Dep. P(Wait)"
     QLineSeries* capacity;
+    OverloadShading* overload;
   };
   Lines build(ChartPanel* chart, const QString& leftTitle, const QString& rightTitle,
               const QString& measure, const QString& timeDependent);
@@ -64,6 +68,7 @@ class OutputCharts : public QObject {
   void axisBoxExit(EntryEdit* edit, std::int32_t& value);
   void buildServiceChart();
   void drawServiceLevel(bool timeDependentShown);
+  void drawSteadyState();
 
   MorvaneApp& app_;
   Lines number_;
@@ -71,4 +76,6 @@ class OutputCharts : public QObject {
   QLineSeries* steadyService_;
   QLineSeries* timeDepService_;
   QLineSeries* serviceTarget_;
+  QLineSeries* pAllBusy_;
+  OverloadShading* serviceOverload_;
 };

@@ -2,6 +2,8 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <algorithm>
+#include <optional>
 
 #include "shared/chart_panel.h"
 #include "shared/entry_edit.h"
@@ -20,6 +22,21 @@ const QColor kCurveColours[] = {Qt::red, Qt::blue, Qt::black, QColor(0, 128, 0)}
 constexpr int kCurveWidth = 2;
 // The state limit of a curve: at least ten times the most servers on duty.
 constexpr std::int32_t kStatesPerServer = 10;
+// The state axis ends past the last state whose probability shows: at least
+// this share of the tallest drawn (below a pixel on the chart).
+constexpr double kShowingShare = 1e-3;
+
+// The last state any curve shows, or nothing without points.
+std::optional<double> LastShownState(const QList<QList<QPointF>>& curves) {
+  double tallest = 0;
+  for (const QList<QPointF>& curve : curves)
+    for (const QPointF& point : curve) tallest = std::max(tallest, point.y());
+  std::optional<double> last;
+  for (const QList<QPointF>& curve : curves)
+    for (const QPointF& point : curve)
+      if (point.y() > 0 && point.y() >= kShowingShare * tallest) last = std::max(last.value_or(0), point.x());
+  return last;
+}
 
 }  // namespace
 
@@ -29,6 +46,8 @@ ProbabilityPlots::ProbabilityPlots(MorvaneApp& app, QWidget* parent)
   QValueAxis* bottom = Chart1->addAxis(Qt::AlignBottom, "State");
   QValueAxis* left = Chart1->addAxis(Qt::AlignLeft, "Probability");
   Chart1->setAxisLimits(left, 0, std::nullopt);
+  Chart1->setAxisMinimumStep(bottom, 1);
+  states_ = bottom;
 
   auto* grid = new QGridLayout(controls);
   grid->setContentsMargins(0, 0, 0, 0);
@@ -45,22 +64,33 @@ ProbabilityPlots::ProbabilityPlots(MorvaneApp& app, QWidget* parent)
     grid->addWidget(choices[k], 2, k);
     connect(timeBoxes[k], &EntryEdit::exited, this, [this, k] {
       ValidateIntEdit(timeBoxes[k], plotTimes_[k], kEarliest, morvane::kMinutesPerDay, *app_.ui);
-      PlotProbabilities();
+      emit redrawRequested();
     });
-    connect(choices[k], &RadioGroup::itemClicked, this, &ProbabilityPlots::PlotProbabilities);
+    connect(choices[k], &RadioGroup::itemClicked, this, &ProbabilityPlots::redrawRequested);
   }
   caption->setBuddy(timeBoxes[0]);
 }
 
 void ProbabilityPlots::clear() { Chart1->clearSeries(); }
 
-void ProbabilityPlots::PlotProbabilities() {
+void ProbabilityPlots::PlotProbabilities(ResultsShown shown) {
   clear();
   const std::int32_t stateLimit = kStatesPerServer * app_.model.staffing.MaxServersOnDuty;
-  for (int k = 0; k < kCurves; ++k) plotCurve(k, stateLimit);
+  QList<QList<QPointF>> curves;
+  for (int k = 0; k < kCurves; ++k) curves << plotCurve(k, stateLimit, shown);
+  fitStates(curves);
+  for (int k = 0; k < kCurves; ++k) Chart1->setPoints(Chart1->series()[k], curves[k]);
 }
 
-void ProbabilityPlots::plotCurve(int curve, std::int32_t stateLimit) {
+// The state axis over the states the curves show, out to a round tick.
+void ProbabilityPlots::fitStates(const QList<QList<QPointF>>& curves) {
+  const std::optional<double> last = LastShownState(curves);
+  if (!last) return Chart1->setAxisLimits(states_, 0, std::nullopt);
+  using morvane::AxisEnd;
+  Chart1->setAxisLimits(states_, 0, morvane::FitAxis(0, *last + 1, AxisEnd::Exact, AxisEnd::Outward, 1).maximum);
+}
+
+QList<QPointF> ProbabilityPlots::plotCurve(int curve, std::int32_t stateLimit, ResultsShown shown) {
   const morvane::Model& model = app_.model;
   QLineSeries* series = Chart1->series()[curve];
   const std::int32_t t = plotTimes_[curve];
@@ -68,21 +98,22 @@ void ProbabilityPlots::plotCurve(int curve, std::int32_t stateLimit) {
   series->setName("Prob" + QString::number(curve + 1));
   switch (choices[curve]->itemIndex()) {
     case Steady:
-      if (!inDay) return;
-      Chart1->setPoints(series, morvane::DistributionSeries(model.minutes.SteadyVectors[t], stateLimit));
+      if (!inDay) return {};
       timeBoxes[curve]->setText(QString::number(t));
       series->setName("SS T=" + QString::number(t));
-      return;
+      if (!shown.steadyState) return {};
+      return QtPoints(morvane::DistributionSeries(model.minutes.SteadyVectors[t], stateLimit));
     case TimeDep: {
       series->setName("TD T=" + QString::number(t));
-      if (!inDay) return;
+      if (!inDay) return {};
       timeBoxes[curve]->setText(QString::number(t));
       // Only steps the last time-dependent run computed hold a distribution.
       const std::int32_t step = morvane::PlotStep(t, model.inputs.TimeStepSeconds);
-      if (step > model.steps.NumSteps || step >= std::ssize(model.steps.TimeDepVectors)) return;
-      Chart1->setPoints(series, morvane::DistributionSeries(model.steps.TimeDepVectors[step], stateLimit));
-      return;
+      if (!shown.timeDependent || step > model.steps.NumSteps ||
+          step >= std::ssize(model.steps.TimeDepVectors))
+        return {};
+      return QtPoints(morvane::DistributionSeries(model.steps.TimeDepVectors[step], stateLimit));
     }
-    default: return;
+    default: return {};
   }
 }

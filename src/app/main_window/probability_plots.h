@@ -3,15 +3,19 @@
 // chosen time of day (a time box and a choice group per curve).
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPointF>
 #include <array>
 #include <cstdint>
 
+#include "main_window/results_shown.h"
 #include "shared/morvane_app.h"
 
 class ChartPanel;
 class EntryEdit;
 class QLabel;
+class QValueAxis;
 class RadioGroup;
 
 class ProbabilityPlots : public QObject {
@@ -24,7 +28,8 @@ class ProbabilityPlots : public QObject {
   // The chart and the controls are created as children of `parent`.
   ProbabilityPlots(MorvaneApp& app, QWidget* parent);
 
-  void PlotProbabilities();
+  // Each chosen curve from the results shown; a curve of results not shown stays empty.
+  void PlotProbabilities(ResultsShown shown);
   void clear();
 
   ChartPanel* Chart1;
@@ -32,9 +37,16 @@ class ProbabilityPlots : public QObject {
   std::array<EntryEdit*, kCurves> timeBoxes;
   std::array<RadioGroup*, kCurves> choices;
 
+ signals:
+  // The planner chose a curve or left a time box: the window redraws.
+  void redrawRequested();
+
  private:
-  void plotCurve(int curve, std::int32_t stateLimit);
+  // The curve's points, or none.
+  QList<QPointF> plotCurve(int curve, std::int32_t stateLimit, ResultsShown shown);
+  void fitStates(const QList<QList<QPointF>>& curves);
 
   MorvaneApp& app_;
+  QValueAxis* states_;
   std::array<std::int32_t, kCurves> plotTimes_{};  // minutes after midnight
 };

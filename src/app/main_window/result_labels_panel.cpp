@@ -1,7 +1,8 @@
 #include "main_window/result_labels_panel.h"
 
+#include <QApplication>
+#include <QGridLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -29,31 +30,49 @@ ResultLabelsPanel::ResultLabelsPanel(QWidget* parent)
       TotalCostLabel(ResultLabel("TotalCostLabel", this)),
       ServiceLevelLabel(ResultLabel("ServiceLevelLabel", this)),
       SpeedOfAnswerLabel(ResultLabel("SpeedOfAnswerLabel", this)),
-      TimeBelowTargetLabel(ResultLabel("TimeBelowTargetLabel", this)) {
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(1);
-  for (QLabel* label : {TotalPersonHoursLabel, TotalPersonHoursCostLabel, TotalLaborCostLabel,
-                        TotalCostLabel, MaxProbWaitLabel, TimeOverLimitLabel, MaxP200Label,
-                        ServiceLevelLabel, SpeedOfAnswerLabel, TimeBelowTargetLabel})
-    column->addWidget(label);
-  column->addStretch();
+      TimeBelowTargetLabel(ResultLabel("TimeBelowTargetLabel", this)),
+      MaxPAllBusyLabel(ResultLabel("MaxPAllBusyLabel", this)),
+      OverloadedMinutesLabel(ResultLabel("OverloadedMinutesLabel", this)),
+      TruncationLabel(ResultLabel("TruncationLabel", this)) {
+  // Two columns, costs and service at the left, the queue's figures at the right.
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setVerticalSpacing(1);
+  const QList<QLabel*> columns[] = {
+      {TotalPersonHoursLabel, TotalPersonHoursCostLabel, TotalLaborCostLabel, TotalCostLabel,
+       ServiceLevelLabel, SpeedOfAnswerLabel},
+      {MaxProbWaitLabel, MaxPAllBusyLabel, TimeOverLimitLabel, MaxP200Label, TimeBelowTargetLabel,
+       OverloadedMinutesLabel}};
+  for (int column = 0; column < 2; ++column)
+    for (int row = 0; row < columns[column].size(); ++row) grid->addWidget(columns[column][row], row, column);
+  TruncationLabel->setWordWrap(true);
+  grid->addWidget(TruncationLabel, 6, 0, 1, 2);
+  grid->setRowStretch(7, 1);
 }
 
 QList<QLabel*> ResultLabelsPanel::all() const {
   return {TimeOverLimitLabel,     MaxProbWaitLabel,          MaxP200Label,  TotalPersonHoursLabel,
           TotalPersonHoursCostLabel, TotalLaborCostLabel, TotalCostLabel, ServiceLevelLabel,
-          SpeedOfAnswerLabel, TimeBelowTargetLabel};
+          SpeedOfAnswerLabel, TimeBelowTargetLabel, MaxPAllBusyLabel, OverloadedMinutesLabel};
 }
 
 void ResultLabelsPanel::setShown(bool show) {
   for (QLabel* label : all()) label->setVisible(show);
+  if (!show) TruncationLabel->hide();
 }
 
 bool ResultLabelsPanel::shown() const { return !TotalCostLabel->isHidden(); }
 
 void ResultLabelsPanel::showResults(const morvane::ResultLabels& texts,
-                                    const morvane::ServiceLabels& service) {
+                                    const morvane::ServiceLabels& service,
+                                    const std::string& overloadedMinutes,
+                                    const std::optional<std::string>& truncation) {
+  Caption(MaxPAllBusyLabel, texts.MaxPAllBusyLabel);
+  Caption(OverloadedMinutesLabel, overloadedMinutes);
+  Caption(TruncationLabel, truncation.value_or(""));
+  QPalette colours = QApplication::palette(this);
+  if (truncation) colours.setColor(QPalette::WindowText, Qt::red);
+  setPalette(colours);
   Caption(ServiceLevelLabel, service.ServiceLevelLabel);
   Caption(SpeedOfAnswerLabel, service.SpeedOfAnswerLabel);
   Caption(TimeBelowTargetLabel, service.TimeBelowTargetLabel);
@@ -62,6 +81,7 @@ void ResultLabelsPanel::showResults(const morvane::ResultLabels& texts,
   setMaxP200(texts);
   updateCosts(texts);
   setShown(true);
+  TruncationLabel->setVisible(truncation.has_value());
 }
 
 void ResultLabelsPanel::updateCosts(const morvane::ResultLabels& texts) {

@@ -12,6 +12,10 @@ namespace {
 const QString kMinuteFilter = "Per-minute results (*.csv)";
 const QString kStepFilter = "Per-step results (*.csv)";
 
+void SuggestName(QFileDialog* dialog, const QString& filter) {
+  dialog->selectFile(filter == kStepFilter ? "steps.csv" : "minutes.csv");
+}
+
 const std::string kSteadyStateFirst =
     "There are no results to export yet.\rCompute the steady state probabilities first.";
 
@@ -21,6 +25,8 @@ FileChoiceDialog* makeExportDialog(QWidget* window) {
   auto* dialog = new FileChoiceDialog(window, "ExportDialog", {kMinuteFilter, kStepFilter}, "csv");
   dialog->setWindowTitle("Export results");
   dialog->setOption(QFileDialog::DontConfirmOverwrite);
+  QObject::connect(dialog, &QFileDialog::filterSelected, dialog,
+                   [dialog](const QString& filter) { SuggestName(dialog, filter); });
   return dialog;
 }
 
@@ -34,6 +40,7 @@ void ExportResults(FileChoiceDialog& dialog, const morvane::Model& model, Result
   dialog.setNameFilters(shown.timeDependent ? QStringList{kMinuteFilter, kStepFilter}
                                             : QStringList{kMinuteFilter});
   dialog.selectNameFilter(kMinuteFilter);
+  SuggestName(&dialog, kMinuteFilter);
   const auto path = chooseFileToWrite(dialog, ui);
   if (!path) return;
   const bool perStep = dialog.selectedNameFilter() == kStepFilter;

@@ -6,18 +6,14 @@
 
 #include "base/user_interface.h"
 #include "engine/model.h"
+#include "main_window/results_shown.h"
 
 class FileChoiceDialog;
 class QWidget;
 
-// Which results the main window shows for the inputs in force.
-struct ResultsShown {
-  bool steadyState;
-  bool timeDependent;
-};
-
 // The window's dialog "ExportDialog": per-minute and per-step filters, no
-// replace question of its own (the export asks it).
+// replace question of its own (the export asks it); the name it suggests is
+// the chosen table's, minutes.csv or steps.csv.
 FileChoiceDialog* makeExportDialog(QWidget* window);
 
 // Asks for the file and the table, then writes it whole or tells why not.

@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 
-#include "main_window/morvane_form.h"
 #include "main_window/results_export.h"
 #include "scenario/scenario_file.h"
 #include "shared/file_choice_dialog.h"
@@ -14,9 +13,8 @@ const QString kScenarioFilter = "Morvane scenario (*.morvane)";
 
 }  // namespace
 
-ScenarioMenu::ScenarioMenu(TMorvaneForm& window, MorvaneApp& app, const QString& programTitle)
-    : QMenuBar(&window), window_(window), app_(app),
-      document_(window, [&window] { return window.currentScenario(); }) {
+ScenarioMenu::ScenarioMenu(const Window& window, MorvaneApp& app, const QString& programTitle)
+    : QMenuBar(&window.widget), window_(window), app_(app), document_(window.widget, window.current) {
   setObjectName("MainMenu");
   file_ = addMenu("&File");
   file_->setObjectName("FileMenu");
@@ -55,15 +53,15 @@ void ScenarioMenu::addRecentFiles() {
 }
 
 void ScenarioMenu::makeDialogs() {
-  openDialog_ = new FileChoiceDialog(&window_, "OpenScenarioDialog", {kScenarioFilter, "All files (*)"},
+  openDialog_ = new FileChoiceDialog(&window_.widget, "OpenScenarioDialog", {kScenarioFilter, "All files (*)"},
                                      "morvane");
   openDialog_->setWindowTitle("Open scenario");
   openDialog_->setAcceptMode(QFileDialog::AcceptOpen);
   openDialog_->setFileMode(QFileDialog::ExistingFile);
-  saveDialog_ = new FileChoiceDialog(&window_, "SaveScenarioDialog", {kScenarioFilter}, "morvane");
+  saveDialog_ = new FileChoiceDialog(&window_.widget, "SaveScenarioDialog", {kScenarioFilter}, "morvane");
   saveDialog_->setWindowTitle("Save scenario");
   saveDialog_->setOption(QFileDialog::DontConfirmOverwrite);  // chooseFileToWrite asks
-  exportDialog_ = makeExportDialog(&window_);
+  exportDialog_ = makeExportDialog(&window_.widget);
 }
 
 void ScenarioMenu::showRecentFiles() {
@@ -116,13 +114,18 @@ bool ScenarioMenu::save() {
   return document_.path().isEmpty() ? saveAs() : saveTo(document_.path());
 }
 
+// The dialog starts from the scenario's own name and folder.
 bool ScenarioMenu::saveAs() {
+  if (!document_.path().isEmpty()) {
+    saveDialog_->setDirectory(QFileInfo(document_.path()).absolutePath());
+    saveDialog_->selectFile(document_.path());
+  }
   const auto path = chooseFileToWrite(*saveDialog_, *app_.ui);
   return path && saveTo(QString::fromStdString(*path));
 }
 
 bool ScenarioMenu::saveTo(const QString& path) {
-  if (!morvane::WriteScenarioFile(window_.currentScenario(), path.toStdString(), *app_.ui)) return false;
+  if (!morvane::WriteScenarioFile(window_.current(), path.toStdString(), *app_.ui)) return false;
   keep(path);
   return true;
 }
@@ -136,6 +139,5 @@ void ScenarioMenu::keep(const QString& path) {
 }
 
 void ScenarioMenu::exportResults() {
-  ExportResults(*exportDialog_, app_.model, {window_.steadyStateShown(), window_.resultsShown()},
-                *app_.ui);
+  ExportResults(*exportDialog_, app_.model, window_.shown(), *app_.ui);
 }

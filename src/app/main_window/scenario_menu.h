@@ -9,19 +9,26 @@
 #include <functional>
 
 #include "main_window/recent_files.h"
+#include "main_window/results_shown.h"
 #include "main_window/scenario_document.h"
 #include "shared/morvane_app.h"
 
 class FileChoiceDialog;
-class TMorvaneForm;
 
 class ScenarioMenu : public QMenuBar {
   Q_OBJECT
 
  public:
-  // The window supplies the scenario in force and puts another in force; the
-  // title shows "Untitled - <programTitle>" until a file is saved or opened.
-  ScenarioMenu(TMorvaneForm& window, MorvaneApp& app, const QString& programTitle);
+  // What the menu asks of the window it sits in.
+  struct Window {
+    QWidget& widget;  // its title names the scenario; it owns the dialogs
+    std::function<morvane::Scenario()> current;                 // the scenario in force
+    std::function<void(const morvane::Scenario&)> putInForce;  // another in its place
+    std::function<ResultsShown()> shown;                        // the results to export
+  };
+
+  // The title shows "Untitled - <programTitle>" until a file is saved or opened.
+  ScenarioMenu(const Window& window, MorvaneApp& app, const QString& programTitle);
 
   // With unsaved changes, asks "Save the changes to <name>?": Yes saves, No
   // goes on; false when the planner cancels or the save does not happen.
@@ -49,7 +56,7 @@ class ScenarioMenu : public QMenuBar {
   void keep(const QString& path);
   void exportResults();
 
-  TMorvaneForm& window_;
+  Window window_;
   MorvaneApp& app_;
   ScenarioDocument document_;
   RecentFiles recent_;

@@ -54,7 +54,7 @@ const Box kBoxes[] = {
      nullptr, 1, 12, nullptr, 0, FollowUp::Invalidate},
     {"ShiftEdit", "Demand shift (minutes)", "Input the shift in demand in minutes", nullptr,
      &ScenarioInputs::DemandShift, 0, 1440, nullptr, 5, FollowUp::Invalidate},
-    {"BlockMinEdit", "", "Input the shift in demand in minutes", &ScenarioInputs::BlockMinutes,
+    {"BlockMinEdit", "Block Demand every X min", "Input the shift in demand in minutes", &ScenarioInputs::BlockMinutes,
      nullptr, 1, 1440, nullptr, 0, FollowUp::Invalidate},
     {"ServersEdit", "Servers (base value)",
      "Input the base number of servers; USED only if specific shifts have not been set",
@@ -99,7 +99,7 @@ ScenarioPanels::ScenarioPanels(MorvaneApp& app, QWidget* parent) : QWidget(paren
   row->setContentsMargins(0, 0, 0, 0);
 
   QWidget* demand = panel({&kBoxes[kMeanDemand], &kBoxes[kAmplitude], &kBoxes[kCycles], &kBoxes[kShift]});
-  BlockCheckBox = new QCheckBox("Block Demand every X min", demand);
+  BlockCheckBox = new QCheckBox(kBoxes[kBlockMin].caption, demand);
   BlockCheckBox->setObjectName("BlockCheckBox");
   static_cast<QFormLayout*>(demand->layout())->addRow(BlockCheckBox, addBox(kBoxes[kBlockMin]));
   connect(BlockCheckBox, &QCheckBox::clicked, this, &ScenarioPanels::BlockCheckBoxClick);
@@ -139,16 +139,24 @@ QWidget* ScenarioPanels::panel(const std::vector<const Box*>& boxes) {
   frame->setLineWidth(2);
   auto* rows = new QFormLayout(frame);
   rows->setLabelAlignment(Qt::AlignLeft);
+  rows->setContentsMargins(6, 4, 6, 4);  // tight: the window fits a laptop screen
+  rows->setVerticalSpacing(2);
   for (const Box* box : boxes) rows->addRow(box->caption, addBox(*box));
   return frame;
 }
 
 EntryEdit* ScenarioPanels::addBox(const Box& box) {
   auto* edit = new EntryEdit(box.name, box.hint, this);
+  edit->setAccessibleName(box.caption);  // the title of its messages
   edit->setMaximumWidth(90);
   boxes_.emplace_back(&box, edit);
   connect(edit, &EntryEdit::exited, this, [this, &box, edit] { boxExit(box, edit); });
   return edit;
+}
+
+Real ScenarioPanels::valueOf(const Box& box) const {
+  const ScenarioInputs& in = app_.model.inputs;
+  return box.integer ? in.*(box.integer) : in.*(box.real);
 }
 
 void ScenarioPanels::writeBoxes() {
@@ -180,11 +188,15 @@ void ScenarioPanels::showServerSource(bool baseServers) {
 void ScenarioPanels::boxExit(const Box& box, EntryEdit* edit) {
   ScenarioInputs& in = app_.model.inputs;
   const Real high = box.highInput ? in.*(box.highInput) : box.high;
+  const Real before = valueOf(box);
   const bool entered =
       box.integer ? ValidateIntEdit(edit, in.*(box.integer), static_cast<std::int32_t>(box.low),
                                     static_cast<std::int32_t>(high), *app_.ui)
-                  : ValidateRealEdit(edit, in.*(box.real), box.low, high, *app_.ui, app_.locale);
-  if (!entered) return;  // an empty box changes nothing
+                  : ValidateRealEdit(edit, in.*(box.real), box.low, high, box.precision, *app_.ui,
+                                     app_.locale);
+  // An empty box, a refused entry or the value in force again changes nothing:
+  // the results and the plan in force stay.
+  if (!entered || valueOf(box) == before) return;
   switch (box.followUp) {
     case FollowUp::Invalidate: emit modelInputChanged(); break;
     case FollowUp::BaseStaffing: emit baseServersLeft(); break;

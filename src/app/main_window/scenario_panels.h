@@ -1,7 +1,7 @@
 // The four raised panels at the top of the main window: demand inputs; base
 // servers, service rate and the staffing buttons; the three costs; the solver
 // settings. Each box checks its value when it is left and stores it in the
-// model; what the change means for the results is the window's (the signals).
+// model; what a changed value means for the results is the window's (the signals).
 #pragma once
 
 #include <QWidget>
@@ -45,12 +45,13 @@ class ScenarioPanels : public QWidget {
 
  signals:
   void modelInputChanged();  // results no longer match the inputs
-  void baseServersLeft();    // ServersEdit was left: install the base staffing
+  void baseServersLeft();    // ServersEdit was left with another value: install the base staffing
   void costChanged();        // a cost changed: the cost labels need refreshing
 
  private:
   QWidget* panel(const std::vector<const Box*>& boxes);
   EntryEdit* addBox(const Box& box);
+  morvane::Real valueOf(const Box& box) const;
   void boxExit(const Box& box, EntryEdit* edit);
   void BlockCheckBoxClick();
   void LoadForecastClick();

@@ -63,6 +63,14 @@ void ApplyScale(QValueAxis* axis, const morvane::AxisScale& scale) {
 
 }  // namespace
 
+QList<QPointF> QtPoints(const std::vector<morvane::ChartPoint>& points) {
+  QList<QPointF> qtPoints;
+  qtPoints.reserve(static_cast<qsizetype>(points.size()));
+  for (const morvane::ChartPoint& point : points)
+    qtPoints.append(QPointF(static_cast<double>(point.x), static_cast<double>(point.y)));
+  return qtPoints;
+}
+
 QList<QPointF> StairsPoints(const QList<QPointF>& points) {
   QList<QPointF> stairs;
   stairs.reserve(points.size() * 2);
@@ -224,11 +232,7 @@ void ChartPanel::setPieces(QLineSeries* whole, const QList<QList<QPointF>>& piec
 }
 
 void ChartPanel::setPoints(QXYSeries* series, const std::vector<morvane::ChartPoint>& points) {
-  QList<QPointF> qtPoints;
-  qtPoints.reserve(static_cast<qsizetype>(points.size()));
-  for (const morvane::ChartPoint& point : points)
-    qtPoints.append(QPointF(static_cast<double>(point.x), static_cast<double>(point.y)));
-  setPoints(series, qtPoints);
+  setPoints(series, QtPoints(points));
 }
 
 void ChartPanel::clearSeries() {

@@ -95,6 +95,8 @@ class ChartPanel : public QWidget {
   QHash<QValueAxis*, Limits> limits_;
 };
 
+// The core's points as Qt's.
+QList<QPointF> QtPoints(const std::vector<morvane::ChartPoint>& points);
 // The points of a step curve through `points`: each value runs flat to the next x.
 QList<QPointF> StairsPoints(const QList<QPointF>& points);
 // True for series that ChartPanel draws as stairs.

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QFocusEvent>
 
+#include "shared/qt_user_interface.h"
+
 void ShowEntryOutcome(QLineEdit* edit, const morvane::EntryOutcome& outcome, morvane::UserInterface& ui) {
   if (outcome.beep) QApplication::beep();
   if (outcome.boxText) edit->setText(QString::fromStdString(*outcome.boxText));
+  const MessageTitle title(edit->accessibleName());
   for (const std::string& warning : outcome.warnings) ui.message(morvane::MessageKind::Warning, warning);
 }
 
@@ -32,8 +35,11 @@ bool ValidateIntEdit(QLineEdit* edit, std::int32_t& value, std::int32_t low, std
 }
 
 bool ValidateRealEdit(QLineEdit* edit, morvane::Real& value, morvane::Real low, morvane::Real high,
-                      morvane::UserInterface& ui, const morvane::NumberLocale& locale) {
+                      int precision, morvane::UserInterface& ui, const morvane::NumberLocale& locale) {
   if (edit->text().isEmpty()) return false;
-  ShowEntryOutcome(edit, morvane::ValidateRealEdit(edit->text().toStdString(), value, low, high, locale), ui);
+  morvane::EntryOutcome outcome =
+      morvane::ValidateRealEdit(edit->text().toStdString(), value, low, high, locale);
+  if (!outcome.stored) outcome.boxText = morvane::NumberText(value, precision, 2, locale);
+  ShowEntryOutcome(edit, outcome, ui);
   return true;
 }

@@ -28,13 +28,15 @@ class EntryEdit : public QLineEdit {
 };
 
 // The outcome of a check on screen: the beep, the text the box shows
-// afterwards and the warnings, in that order.
+// afterwards and the warnings, in that order; the warnings' title is the box's
+// accessible name (its caption) when it has one.
 void ShowEntryOutcome(QLineEdit* edit, const morvane::EntryOutcome& outcome, morvane::UserInterface& ui);
 
 // Both leave an empty box alone and return false; otherwise they check the text,
 // sound the beep and show the warnings the check asks for, put the text it asks
-// for into the box, and return true.
+// for into the box, and return true. A refused real brings back the value kept
+// in the box's format (`precision` significant digits, as NumberText writes it).
 bool ValidateIntEdit(QLineEdit* edit, std::int32_t& value, std::int32_t low, std::int32_t high,
                      morvane::UserInterface& ui);
 bool ValidateRealEdit(QLineEdit* edit, morvane::Real& value, morvane::Real low, morvane::Real high,
-                      morvane::UserInterface& ui, const morvane::NumberLocale& locale);
+                      int precision, morvane::UserInterface& ui, const morvane::NumberLocale& locale);

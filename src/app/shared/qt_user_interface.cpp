@@ -17,7 +17,19 @@ QMessageBox::Icon IconOf(morvane::MessageKind kind) {
   return QMessageBox::NoIcon;
 }
 
+QString gMessageTitle;  // MessageTitle's; the GUI thread's alone
+
 }  // namespace
+
+MessageTitle::MessageTitle(const QString& title) : previous_(gMessageTitle) {
+  if (!title.isEmpty()) gMessageTitle = title;
+}
+
+MessageTitle::~MessageTitle() { gMessageTitle = previous_; }
+
+QString MessageTitle::current() {
+  return gMessageTitle.isEmpty() ? QApplication::applicationName() : gMessageTitle;
+}
 
 QString MessageText(const std::string& text) {
   return QString::fromStdString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -26,8 +38,8 @@ QString MessageText(const std::string& text) {
 QtUserInterface::QtUserInterface(QObject* parent) : QObject(parent) {}
 
 void QtUserInterface::message(morvane::MessageKind kind, const std::string& text) {
-  QMessageBox box(IconOf(kind), QApplication::applicationName(), MessageText(text),
-                  QMessageBox::Ok, QApplication::activeWindow());
+  QMessageBox box(IconOf(kind), MessageTitle::current(), MessageText(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
   box.exec();
 }
 

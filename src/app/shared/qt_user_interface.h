@@ -35,5 +35,20 @@ class QtUserInterface : public QObject, public morvane::UserInterface {
   void shownValueChanged(morvane::ShownValue value);
 };
 
+// While one lives, message boxes carry `title` (when not empty) in their title
+// bar instead of the program's name: a box's check names the box.
+class MessageTitle {
+ public:
+  explicit MessageTitle(const QString& title);
+  ~MessageTitle();
+  MessageTitle(const MessageTitle&) = delete;
+  MessageTitle& operator=(const MessageTitle&) = delete;
+  // The title of the next message box.
+  static QString current();
+
+ private:
+  QString previous_;
+};
+
 // "\r" is the line break of the core's message texts.
 QString MessageText(const std::string& text);

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -269,7 +270,7 @@ TEST_F(ScenarioMenuTest, ExportWritesEitherTableOnlyOnceItIsComputed) {
   clickItem("ExportAction");
   EXPECT_EQ(ui.messages.back(), "File <" + minutes.toStdString() + "> written successfully.");
   const QStringList lines = morvane::testing::fileText(minutes).split('\n', Qt::SkipEmptyParts);
-  EXPECT_EQ(lines.value(0), "minute,arrival,capacity,servers,ss_mean,ss_pwait,ss_service_level,ss_asa");
+  EXPECT_EQ(lines.value(0), "minute,arrival,capacity,servers,ss_mean,ss_pwait,ss_service_level,ss_asa,overloaded");
   EXPECT_EQ(lines.size(), 1 + 1441);
 
   // Before the time-dependent computation only the per-minute table is offered.
@@ -284,7 +285,7 @@ TEST_F(ScenarioMenuTest, ExportWritesEitherTableOnlyOnceItIsComputed) {
   click(*form, "ComputeTransientProbsButton");
   chooseFiles("ExportDialog", {steps}, "Per-step results (*.csv)");
   clickItem("ExportAction");
-  EXPECT_EQ(morvane::testing::fileText(steps).section('\n', 0, 0), "step,minute,mean,pwait,service_level,asa");
+  EXPECT_EQ(morvane::testing::fileText(steps).section('\n', 0, 0), "step,minute,mean,pwait,service_level,asa,pallbusy");
   EXPECT_EQ(morvane::testing::fileText(steps).count('\n'), 1 + app.model.steps.NumSteps + 1);
 
   ui.answer(true);  // replace it
@@ -312,6 +313,31 @@ TEST_F(ScenarioMenuTest, TheMenuIsLockedDuringAComputation) {
   EXPECT_TRUE(locked);
   EXPECT_FALSE(ui.pauses.empty());
   EXPECT_TRUE(Control<QMenuBar>(*form, "MainMenu")->isEnabled());
+}
+
+// Save As starts from the scenario's own file; Export suggests the chosen table's name.
+TEST_F(ScenarioMenuTest, TheDialogsSuggestTheNames) {
+  saveAs(file("week50.morvane"));
+  QStringList offered;
+  const auto note = [&offered](FileChoiceDialog& shown) {
+    offered << QFileInfo(shown.selectedFiles().value(0)).filePath();
+    if (shown.objectName() == "ExportDialog") {
+      shown.selectNameFilter("Per-step results (*.csv)");
+      emit shown.filterSelected("Per-step results (*.csv)");  // the planner picks the type
+      offered << QFileInfo(shown.selectedFiles().value(0)).fileName();
+    }
+    return QString();
+  };
+  Control<FileChoiceDialog>(*form, "SaveScenarioDialog")->setChooser(note);
+  key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  click(*form, "MMCProbButton");
+  click(*form, "ComputeTransientProbsButton");
+  Control<FileChoiceDialog>(*form, "ExportDialog")->setChooser(note);
+  clickItem("ExportAction");
+  ASSERT_EQ(offered.size(), 3);
+  EXPECT_EQ(offered[0], file("week50.morvane"));
+  EXPECT_EQ(QFileInfo(offered[1]).fileName(), "minutes.csv");
+  EXPECT_EQ(offered[2], "steps.csv");
 }
 
 }  // namespace
