@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -78,6 +79,14 @@ void TAboutForm::showEvent(QShowEvent* event) {
 void TAboutForm::closeEvent(QCloseEvent* event) {
   event->ignore();
   OKButtonClick();
+}
+
+// Enter (or Escape) answers the box, as OK would in a dialog.
+void TAboutForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Escape)
+    OKButtonClick();
+  else
+    QWidget::keyPressEvent(event);
 }
 
 void TAboutForm::OKButtonClick() {

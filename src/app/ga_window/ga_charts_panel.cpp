@@ -17,6 +17,7 @@ constexpr double kHeadHeight = 0.1;
 constexpr double kHeadShare = 0.006;  // of the axis span, each side of an arrow
 constexpr double kGAChartTop = 1.25;
 constexpr int kArrowWidth = 2;
+constexpr int kGAChartMinimumHeight = 200;  // title, arrows, labels and axis title whole
 constexpr int kLineWidth = 2;
 const QColor kGreen(0, 128, 0);
 
@@ -76,6 +77,7 @@ QPushButton* GAChartsPanel::button(const char* name, const QString& caption) {
 
 void GAChartsPanel::buildGAChart() {
   GAChart = new ChartPanel("GAChart", "Approximate Distribution of Current Generation", this);
+  GAChart->view()->setMinimumHeight(kGAChartMinimumHeight);
   objectiveAxis_ = GAChart->addAxis(Qt::AlignBottom, "Objective Function Value");
   QValueAxis* height = GAChart->addAxis(Qt::AlignLeft, "");
   height->setVisible(false);

@@ -5,6 +5,9 @@
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "shared/chart_panel.h"
@@ -21,6 +24,7 @@
 namespace {
 
 const char* const kStopGA = "&STOP GA";
+const QSize kPreferredSize(1236, 1031);  // where the screen allows it
 
 }  // namespace
 
@@ -35,18 +39,35 @@ TGAForm::TGAForm(MorvaneApp& app, QWidget* parent)
   SaveHistory = new FileChoiceDialog(this, "SaveHistory", {"History file (*.his)", "All files (*)"}, "his");
   connect(settingsPanel_, &GASettingsPanel::secondObjectiveChosen, this, &TGAForm::tradeoffWanted);
 
-  auto* left = new QVBoxLayout;
+  auto* right = new QVBoxLayout;
+  right->addWidget(InitPopBox, 1);
+  right->addWidget(charts_, 3);  // the distribution chart keeps room for its labels on a low screen
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(buildSettingsColumn());
+  layout->addLayout(right, 1);
+  resize(kPreferredSize.boundedTo(screen()->availableGeometry().size()));
+}
+
+// The settings, commands and improvement fields scroll when the screen is too
+// low for them, so the window fits a 1366 x 768 screen.
+QScrollArea* TGAForm::buildSettingsColumn() {
+  auto* column = new QWidget;
+  auto* left = new QVBoxLayout(column);
+  left->setContentsMargins(0, 0, 0, 0);
   left->addWidget(settingsPanel_);
   left->addWidget(buildCommands());
   left->addWidget(improvement_);
   left->addStretch();
-  auto* right = new QVBoxLayout;
-  right->addWidget(InitPopBox, 2);
-  right->addWidget(charts_, 3);
-  auto* layout = new QHBoxLayout(this);
-  layout->addLayout(left);
-  layout->addLayout(right, 1);
-  resize(1236, 1031);
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName("SettingsScroll");
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(column);
+  scroll->setMinimumWidth(column->sizeHint().width() +
+                          scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+  scroll->setMinimumHeight(0);
+  return scroll;
 }
 
 TGAForm::~TGAForm() = default;
@@ -88,12 +109,15 @@ morvane::GAContext TGAForm::context() {
 }
 
 void TGAForm::DoGAClick() {
+  InitPopBox->clear();  // the report shows this run alone, from its first question on
   setRunning(true);
   morvane::GAContext run = context();
-  const morvane::RunEnd end = morvane::DoGAClick(run).end;
+  run.askBeforeWorsePlan = true;
+  const morvane::RunResult result = morvane::DoGAClick(run);
+  const morvane::RunEnd end = result.end;
   settingsPanel_->FormShow();  // a labour run may have raised the maximum cost
-  if (end == morvane::RunEnd::Finished || end == morvane::RunEnd::Stopped ||
-      end == morvane::RunEnd::EndedEarly)
+  if (result.installed && (end == morvane::RunEnd::Finished || end == morvane::RunEnd::Stopped ||
+                           end == morvane::RunEnd::EndedEarly))
     showChosenPlan();
   setRunning(false);
 }

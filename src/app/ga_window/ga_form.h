@@ -21,6 +21,7 @@ class GASettingsPanel;
 class ImprovementFields;
 class QProgressBar;
 class QPushButton;
+class QScrollArea;
 
 class TGAForm : public QWidget, public morvane::GAObserver {
   Q_OBJECT
@@ -81,6 +82,7 @@ class TGAForm : public QWidget, public morvane::GAObserver {
   void improvementText(morvane::ImprovementField field, const std::string& text) override;
   void improvementFound(bool found) override;
 
+  QScrollArea* buildSettingsColumn();
   QWidget* buildCommands();
   QPushButton* button(const char* name, const QString& caption);
   morvane::GAContext context();

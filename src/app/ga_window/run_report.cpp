@@ -5,7 +5,11 @@
 RunReportBox::RunReportBox(QWidget* parent) : QListWidget(parent) {
   setObjectName("InitPopBox");
   setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  setUniformItemSizes(true);  // a long run inserts thousands of lines
+  // Long lines scroll sideways rather than end in "..."; every line is measured,
+  // so the list is as wide as its longest line.
+  setTextElideMode(Qt::ElideNone);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   setSelectionMode(QAbstractItemView::SingleSelection);
 }
 

@@ -1,5 +1,7 @@
 #include "program/morvane_windows.h"
 
+#include "shared/page_header.h"
+
 MorvaneWindows::MorvaneWindows(MorvaneApp& app, int splashMilliseconds)
     : main(app, splashMilliseconds), staffing(app), ga(app), tradeoff(app) {
   connectMainWindow();
@@ -24,6 +26,10 @@ void MorvaneWindows::connectMainWindow() {
   QObject::connect(&main, &TMorvaneForm::aboutWanted, &about, &QWidget::show);
   QObject::connect(&staffing, &TTimeChecksForm::mainWindowWanted, &main, &QWidget::show);
   QObject::connect(&about, &TAboutForm::mainWindowWanted, &main, &QWidget::show);
+  // Printed pages carry the scenario's name, as the main window's title shows it ("name[*] - Morvane").
+  const auto printedName = [](const QString& title) { setPrintedScenarioName(title.section("[*]", 0, 0)); };
+  printedName(main.windowTitle());
+  QObject::connect(&main, &QWidget::windowTitleChanged, &main, printedName);
   QObject::connect(&ga, &TGAForm::mainWindowWanted, &main, [this] {
     main.show();
     main.raise();

@@ -1,5 +1,6 @@
 #include "shared/chart_printing.h"
 
+#include <QCheckBox>
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -13,6 +14,32 @@ namespace {
 // Charts go on paper as pictures of at most this many dots per inch: sharp on
 // paper, and small enough to hold in memory (about 8 MB for a letter page).
 constexpr double kMaxPictureDpi = 300;
+
+// While a chart is put on paper its legend names the series drawn, without the
+// check boxes that show and hide them on screen.
+class PaperLegend {
+ public:
+  explicit PaperLegend(QWidget& chart) : chart_(chart), sheet_(chart.styleSheet()) {
+    for (QCheckBox* box : chart.findChildren<QCheckBox*>())
+      if (!box->isChecked() && !box->isHidden()) {
+        box->hide();
+        hidden_ << box;
+      }
+    chart.setStyleSheet(sheet_ + "QCheckBox::indicator { width: 0px; height: 0px; }");
+    chart.ensurePolished();
+  }
+  ~PaperLegend() {
+    chart_.setStyleSheet(sheet_);
+    for (QCheckBox* box : hidden_) box->show();
+  }
+  PaperLegend(const PaperLegend&) = delete;
+  PaperLegend& operator=(const PaperLegend&) = delete;
+
+ private:
+  QWidget& chart_;
+  QString sheet_;
+  QList<QCheckBox*> hidden_;
+};
 
 }  // namespace
 
@@ -36,7 +63,10 @@ void paintChartPage(QWidget& chart, const PrintMargins& margins, QPainter& paint
   QImage picture((size * pictureScale).toSize(), QImage::Format_RGB32);
   picture.setDevicePixelRatio(pictureScale);
   picture.fill(Qt::white);
-  chart.render(&picture);
+  {
+    const PaperLegend legend(chart);
+    chart.render(&picture);
+  }
   const QSizeF shown = size * scale;
   painter.drawImage(QRectF(area.center() - QPointF(shown.width(), shown.height()) / 2, shown),
                     picture);
@@ -46,5 +76,5 @@ void printChart(QWidget& chart, const PrintMargins& margins, QWidget& parent,
                 morvane::UserInterface& ui) {
   printPages(parent, ui, "chart", [&](QPainter& painter, QPagedPaintDevice& device) {
     paintChartPage(chart, margins, painter, device);
-  });
+  }, QPageLayout::Landscape);  // charts are wider than high
 }

@@ -1,5 +1,6 @@
-// Printing a chart on one page, within print margins given in percent of the
-// page, scaled to fit them with its proportions kept and centred between them.
+// Printing a chart on one landscape page, within print margins given in percent
+// of the page, scaled to fit them with its proportions kept and centred between
+// them; the legend shows without its check boxes.
 #pragma once
 
 #include "base/user_interface.h"

@@ -59,6 +59,7 @@ TMultiObjectiveForm::TMultiObjectiveForm(MorvaneApp& app, QWidget* parent)
   setObjectName("TMultiObjectiveForm");
   // chooseFileToWrite asks the replace question.
   ExportDialog->setOption(QFileDialog::DontConfirmOverwrite);
+  ExportDialog->setWindowTitle("Export plans");
   setWindowTitle("Multi-Objective Form");
   buildChart();
   auto* layout = new QVBoxLayout(this);
@@ -106,6 +107,10 @@ QWidget* TMultiObjectiveForm::buildButtons() {
   ExportButton->setEnabled(false);
   SaveBox = new QCheckBox("Save Every Nth one", row);
   SaveBox->setObjectName("SaveBox");
+  ShowAllBox = new QCheckBox("Show all plans", row);
+  ShowAllBox->setObjectName("ShowAllBox");
+  ShowAllBox->setToolTip("Fit the axes to every plan, not to the non-inferior and supported ones only");
+  connect(ShowAllBox, &QCheckBox::toggled, this, &TMultiObjectiveForm::fitAxes);
   connect(close, &QPushButton::clicked, this, &QWidget::hide);
   connect(print, &QPushButton::clicked, this,
           [this] { printChart(*MultiObjectiveChart, kTradeoffChartMargins, *this, *app_.ui); });
@@ -115,7 +120,7 @@ QWidget* TMultiObjectiveForm::buildButtons() {
   connect(SaveBox, &QCheckBox::clicked, this, [this](bool checked) { SaveEveryNth = checked; });
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
-  for (QWidget* control : QList<QWidget*>{close, print, save, ExportButton, SaveBox}) layout->addWidget(control);
+  for (QWidget* control : QList<QWidget*>{close, print, save, ExportButton, ShowAllBox, SaveBox}) layout->addWidget(control);
   layout->addStretch();
   return row;
 }
@@ -166,12 +171,18 @@ void TMultiObjectiveForm::ExportButtonClick() {
     morvane::WriteTradeoffTable(*name, app_.gaState->population, *shownRun_, ui);
 }
 
+// The axes fit the plans that matter, the non-inferior and supported ones (the
+// carried-over ones of a one-objective run while there are none), or every
+// plan with "Show all plans".
 void TMultiObjectiveForm::fitAxes() {
-  QList<QPointF> all;
-  for (QScatterSeries* series : series_) all.append(series->points());
-  if (all.isEmpty()) return;
-  const auto [left, right] = std::minmax_element(all.cbegin(), all.cend(), [](auto& a, auto& b) { return a.x() < b.x(); });
-  const auto [low, high] = std::minmax_element(all.cbegin(), all.cend(), [](auto& a, auto& b) { return a.y() < b.y(); });
+  QList<QPointF> fitted;
+  for (const TradeoffSeries k : {TradeoffSeries::NonInferior, TradeoffSeries::Supported})
+    fitted.append(series_[static_cast<int>(k)]->points());
+  if (ShowAllBox->isChecked() || fitted.isEmpty())
+    for (QScatterSeries* series : series_) fitted.append(series->points());
+  if (fitted.isEmpty()) return;
+  const auto [left, right] = std::minmax_element(fitted.cbegin(), fitted.cend(), [](auto& a, auto& b) { return a.x() < b.x(); });
+  const auto [low, high] = std::minmax_element(fitted.cbegin(), fitted.cend(), [](auto& a, auto& b) { return a.y() < b.y(); });
   MultiObjectiveChart->setAxisScale(bottom_, Around(left->x(), right->x()));
   MultiObjectiveChart->setAxisScale(left_, Around(low->y(), high->y()));
 }

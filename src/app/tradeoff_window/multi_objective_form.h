@@ -57,6 +57,7 @@ class TMultiObjectiveForm : public QWidget {
   QValueAxis* bottom_;
   QValueAxis* left_;
   QCheckBox* SaveBox;
+  QCheckBox* ShowAllBox;
   QPushButton* ExportButton;
   FileChoiceDialog* SaveChart;
   FileChoiceDialog* ExportDialog;

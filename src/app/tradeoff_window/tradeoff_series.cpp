@@ -12,14 +12,17 @@ namespace {
 const QColor kPurple(128, 0, 128);
 const QColor kGreen(0, 128, 0);
 const QColor kFuchsia(255, 0, 255);
+const QColor kOrange(255, 140, 0);
 constexpr int kSquareSize = 9;
+constexpr int kMarkerSize = 10;
 constexpr int kTriangleSize = 5;
 
-QScatterSeries* Squares(const QString& title, const QColor& outline, const QColor& fill) {
+QScatterSeries* Marked(const QString& title, QScatterSeries::MarkerShape shape, const QColor& fill,
+                       const QColor& outline) {
   auto* series = new QScatterSeries;
   series->setName(title);
-  series->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
-  series->setMarkerSize(kSquareSize);
+  series->setMarkerShape(shape);
+  series->setMarkerSize(kMarkerSize);
   series->setColor(fill);
   series->setBorderColor(outline);
   return series;
@@ -66,8 +69,10 @@ QScatterSeries* Pictured(const QString& title, const QColor& colour, const QImag
 }  // namespace
 
 QList<QScatterSeries*> makeTradeoffSeries() {
-  return {Squares("Inferior", kPurple, kPurple), Squares("CarryOver", Qt::yellow, Qt::blue),
-          Squares("NonInferior", kGreen, kGreen), Pictured("Supported", Qt::red, SupportedMarker()),
+  return {Marked("Inferior", QScatterSeries::MarkerShapeCircle, kPurple, kPurple),
+          Marked("CarryOver", QScatterSeries::MarkerShapeStar, kOrange, kOrange.darker()),
+          Marked("NonInferior", QScatterSeries::MarkerShapeRotatedRectangle, kGreen, kGreen),
+          Pictured("Supported", Qt::red, SupportedMarker()),
           Pictured("Random", Qt::blue, RandomMarker())};
 }
 

@@ -1,5 +1,7 @@
 // The five point series of the tradeoff chart, in drawing and legend order,
-// each with its colour, point shape and the mouse cursor shown over its points.
+// each with a colour and a point shape of its own (purple circles, orange stars,
+// green diamonds, red shaded squares, blue triangles) and the mouse cursor shown
+// over its points.
 #pragma once
 
 #include <QList>

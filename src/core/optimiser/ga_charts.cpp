@@ -66,6 +66,7 @@ GenerationPlot PlotGeneration(std::int32_t generation, const Population& populat
   plot.bottom = NiceAxisOf(plot.carryover, plot.import, plot.crossover);
   plot.left = NiceAxis(ranges.best.minimum, ranges.best.maximum);
   plot.right = NiceAxis(ranges.noChange.minimum, ranges.noChange.maximum);
+  plot.right.minimum = std::max(0.0, plot.right.minimum);  // a count: 0..1 while it is 0
   return plot;
 }
 

@@ -32,7 +32,7 @@ struct SeriesRange {
 
 // One redraw of GAChart ("Carryover", "Import", "Crossover" arrows from (x, 0) to
 // (x, 1), bottom axis) and ProgressChart (a point of "Objective Value" on the left
-// axis and of "Gen. no change" on the right axis).
+// axis and of "Gen. no change" on the right axis, which never goes below 0).
 struct GenerationPlot {
   std::int32_t generation = 0;
   double best = 0;

@@ -8,6 +8,7 @@
 #include "optimiser/local_improvement.h"
 #include "optimiser/plan_install.h"
 #include "optimiser/random_solution.h"
+#include "optimiser/worse_plan_question.h"
 #include "engine/steady_state.h"
 #include "engine/arrival_rate.h"
 #include "target/plan_for_target.h"
@@ -41,6 +42,7 @@ class GARun : public Forecast {
       return Ended(RunEnd::Refused);
     }
     if (!costAccepted()) return Ended(RunEnd::Declined);
+    if (c_.askBeforeWorsePlan && !c_.model.flags.UseBaseServers) before_ = c_.model;
     begin();
     Failure failure = takeSeeds();
     if (!failure) failure = initialPopulation();
@@ -244,9 +246,17 @@ class GARun : public Forecast {
     if (settings_.ImproveLast && !stopped() && !endedEarly_ && !twoObjectives())
       DoImprovements(c_, 1, s_.population);
     const BestMember b = BestOfPopulation(s_.population, settings_.PopulationSize);
+    if (b.value < bestSoFar_) {  // the final improvement ends the progress line
+      bestSoFar_ = b.value;
+      plot(bestSoFar_);
+    }
     report("Best cost = " + number(b.value, 15, 2) + "  Best Index = " + std::to_string(b.index));
     report("");
-    install(s_.population[b.index]);
+    const bool installs = accepted(s_.population[b.index]);
+    if (installs)
+      install(s_.population[b.index]);
+    else
+      keepPlanInForce();
     const double seconds = ElapsedSeconds(start_, s_.clock());
     report("Elapsed execution time = " + number(seconds, 12, 3) + " seconds");
     report("");
@@ -258,7 +268,24 @@ class GARun : public Forecast {
     const RunEnd end = stopped()     ? RunEnd::Stopped
                        : endedEarly_ ? RunEnd::EndedEarly
                                      : RunEnd::Finished;
-    return {end, s_.GenerationCount, seconds, b};
+    return {end, s_.GenerationCount, seconds, b, installs};
+  }
+
+  // Whether the best plan replaces the plan in force: without a question, unless
+  // the plan in force, scored as the run scored its plans, is better.
+  bool accepted(const GASolution& best) {
+    if (!before_) return true;
+    GASolution inForce = PlanInForce(*before_);
+    if (!EvaluateInRun(c_, inForce) || best.Objective1 <= inForce.Objective1) return true;
+    return c_.ui.ask(
+        WorsePlanQuestion(best, inForce, settings_, c_.model.CriticalPWait, c_.locale));
+  }
+
+  // The model as it was before the run: the plan in force and its results.
+  void keepPlanInForce() {
+    c_.model = *before_;
+    report("The plan in force was kept");
+    report("");
   }
 
   // 20. and 22. The grid shows the plan, the model computes it with all displays on.
@@ -319,6 +346,7 @@ class GARun : public Forecast {
   bool endedEarly_ = false;
   std::vector<PlanStarts> seeds_;
   std::optional<GASolution> bestSeed_;
+  std::optional<Model> before_;  // the model with the plan in force, when the run may ask
 };
 
 }  // namespace

@@ -2,7 +2,8 @@
 // population, then generation after generation with optional local
 // improvement, until the generation limit, the limit of generations without
 // progress, or a stop request ends it; the best plan is then installed as the
-// model's staffing plan and the queue engine runs on it once more.
+// model's staffing plan and the queue engine runs on it once more (unless the
+// planner, asked, keeps a better plan in force: see GAContext::askBeforeWorsePlan).
 #pragma once
 
 #include <cstdint>
@@ -26,7 +27,8 @@ struct RunResult {
   RunEnd end = RunEnd::Finished;
   std::int32_t generations = 0;  // GenerationCount at the end
   double seconds = 0;
-  BestMember best;  // the installed plan's member and Objective1
+  BestMember best;  // the best plan's member and Objective1
+  bool installed = true;  // false: the planner kept the better plan in force
 };
 
 // Added to the run's last report line when its plans were scored in double precision.

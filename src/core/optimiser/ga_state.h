@@ -60,6 +60,10 @@ struct GAContext {
   UserInterface& ui;
   GAObserver& observer;
   const NumberLocale& locale;
+  // An interactive run asks, through ui, before its best plan replaces a plan in
+  // force (not the base servers) that scores better by the first objective. The
+  // batch command does not ask: its run always installs the plan it found.
+  bool askBeforeWorsePlan = false;
 };
 
 }  // namespace morvane

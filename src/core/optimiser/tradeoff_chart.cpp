@@ -57,6 +57,13 @@ std::int32_t Employees(const PeriodCounts& starts) {
   return std::accumulate(starts.begin(), starts.end(), std::int32_t{0});
 }
 
+// "$" of "$1,234.00", or the suffix's symbol where the locale writes it after the number.
+std::string CurrencySymbol(const NumberLocale& locale) {
+  std::string symbol = locale.currencyPrefix.empty() ? locale.currencySuffix : locale.currencyPrefix;
+  std::erase(symbol, ' ');
+  return symbol;
+}
+
 }  // namespace
 
 std::optional<std::string> TradeoffAxisTitle(std::int32_t item, Real criticalPWait,
@@ -69,9 +76,9 @@ std::optional<std::string> TradeoffAxisTitle(std::int32_t item, Real criticalPWa
     case 2:
       return "Time P(wait) > " + NumberText(criticalPWait, 5, 3, locale);
     case kObjectiveService:
-      return "Time below service target";
+      return "Minutes below service target";
     case kObjectiveLabour:
-      return "Labour cost, service target met";
+      return "Labour cost, service target met (" + CurrencySymbol(locale) + ")";
     default:
       return std::nullopt;
   }

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QTest>
 
 #include "about_box/jpeg_image.h"
 
@@ -48,6 +49,8 @@ TEST(AboutForm, ShowsTitleVersionAndPicture) {
   EXPECT_TRUE(about.versionText().startsWith("1.0.0.1   "));
   EXPECT_EQ(about.findChild<QLabel*>("Version")->text(), "Version " + about.versionText());
   EXPECT_FALSE(about.findChild<QLabel*>("ProgramIcon")->pixmap().isNull());
+  QTest::keyClick(&about, Qt::Key_Return);  // Enter closes the box
+  EXPECT_FALSE(about.isVisible());
 }
 
 }  // namespace

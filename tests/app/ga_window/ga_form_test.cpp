@@ -11,6 +11,7 @@
 #include <QGraphicsTextItem>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtCharts/QScatterSeries>
@@ -82,6 +83,10 @@ TEST_F(GAFormTest, StartsWithTheSettingsOfProgramStart) {
     for (QLineSeries* series : gaChild<ChartPanel>(chart)->series()) names << series->name();
   EXPECT_EQ(names, (QStringList{"Carryover", "Import", "Crossover", "Objective Value", "Gen. no change"}));
   EXPECT_EQ(gaChild<ChartPanel>("ProgressChart")->seriesNamed("Gen. no change")->color(), QColor(Qt::darkBlue));
+  // The window fits a 1366 x 768 screen: the settings scroll, the charts shrink.
+  EXPECT_LE(ga->minimumSizeHint().width(), 1366);
+  EXPECT_LE(ga->minimumSizeHint().height(), 700);  // room for the title bar and a panel
+  EXPECT_LE(ga->height(), ga->screen()->availableGeometry().height());
 }
 
 TEST_F(GAFormTest, BoxesAreCheckedAndTiedTogether) {
@@ -347,10 +352,35 @@ TEST_F(GAFormTest, TheHistoryFileHoldsTheReportNewestFirst) {
 }
 
 TEST_F(GAFormTest, ATooLowMaximumCostIsAskedAboutInAWarningBox) {
+  ga->insertReportLine("a line from before the run");  // gone: each run starts an empty report
   ui.answer(false);
   click("DoGA");  // the maximum cost is 0, as at program start
   EXPECT_EQ(ui.questionKinds, std::vector<MessageKind>{MessageKind::Warning});
   EXPECT_TRUE(report().empty());
+}
+
+// A run that ends worse than the plan in force asks before installing its best
+// plan: No keeps the plan and its results, Yes installs. Two generations make
+// the plan in force; a run of the same seed without generations scores worse.
+TEST_F(GAFormTest, ARunWorseThanThePlanInForceAsksBeforeInstalling) {
+  smallRun();
+  click("DoGA");
+  const auto inForce = app.model.staffing.StartTimes;
+  const QString totalCost = child<QLabel>(*main, "TotalCostLabel")->text();
+  enter("MaxGenEdit", "0");
+  for (const bool yes : {false, true}) {
+    ui.answer(yes);
+    click("DoGA");
+    ASSERT_EQ(ui.questions.size(), 1u + yes);
+    EXPECT_TRUE(ui.questions.back().starts_with("The best plan of this run costs $")) << ui.questions.back();
+    EXPECT_TRUE(ui.questions.back().ends_with("; the plan in force costs " +
+                                              totalCost.split("= ").back().toStdString() + ". Install it?"))
+        << ui.questions.back();
+    EXPECT_EQ(app.model.staffing.StartTimes == inForce, !yes);
+    EXPECT_EQ(child<QLabel>(*main, "TotalCostLabel")->text() == totalCost, !yes);
+    EXPECT_EQ(reportHas("The plan in force was kept"), !yes);
+    EXPECT_TRUE(app.model.flags.InteractiveMode && app.model.flags.ShowWarnings);
+  }
 }
 
 TEST_F(GAFormTest, ImprovingTheCurrentPlanGivesBackMemberOneAndTheSize) {

@@ -176,6 +176,9 @@ TEST_F(Printing, LongSummaryGoesOnToFurtherPagesWithEveryLine) {
   EXPECT_GE(text.count('\f'), 2);  // a form feed ends every page
   EXPECT_EQ(text.count(QRegularExpression("1 (full|part) time employees start at time")), 192);
   EXPECT_TRUE(text.contains("SUMMARY OF OUTPUT CONDITIONS"));
+  // Every page is headed with the scenario's name and its number of all.
+  const qsizetype pages = text.count('\f');
+  EXPECT_EQ(text.count(QRegularExpression("Untitled .* Page \\d+ of " + QString::number(pages))), pages);
 }
 
 TEST_F(Printing, ChartFillsItsMarginsAsShown) {
@@ -183,8 +186,12 @@ TEST_F(Printing, ChartFillsItsMarginsAsShown) {
   ASSERT_TRUE(printToPdf(pdf(), [&](QPainter& painter, QPagedPaintDevice& device) {
     paintChartPage(window, kGAChartMargins, painter, device);
   }));
-  const QImage page = pageImage();
+  QImage page = pageImage();
   ASSERT_FALSE(page.isNull());
+  // The header line in the top margin, then the chart alone.
+  const QRect margin(0, 0, page.width(), page.height() * 15 / 297);
+  EXPECT_FALSE(inkBox(page.copy(margin)).isEmpty());
+  QPainter(&page).fillRect(margin, Qt::white);
   const QRect drawn = inkBox(page);
   // 15, 39, 15, 39 percent: a band 70 % wide and 22 % high, which the chart's
   // height fills, centred across.

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtCharts/QScatterSeries>
 
@@ -71,13 +72,17 @@ TEST_F(TradeoffTest, FivePointSeriesWithALegendBoxEach) {
   QStringList names;
   for (QScatterSeries* points : chart()->pointSeries()) names << points->name();
   EXPECT_EQ(names, (QStringList{"Inferior", "CarryOver", "NonInferior", "Supported", "Random"}));
-  EXPECT_EQ(series(0)->color(), QColor(128, 0, 128));
-  EXPECT_EQ(series(1)->color(), QColor(Qt::blue));
-  EXPECT_EQ(series(1)->borderColor(), QColor(Qt::yellow));
-  EXPECT_EQ(series(2)->color(), QColor(0, 128, 0));
+  // A colour and a marker of each series' own.
+  QSet<QRgb> colours;
+  QSet<int> shapes;
+  for (QScatterSeries* points : chart()->pointSeries()) {
+    colours.insert(points->color().rgb());
+    if (points->lightMarker().isNull()) shapes.insert(points->markerShape());
+  }
+  EXPECT_EQ(colours.size(), 5);
+  EXPECT_EQ(shapes.size(), 3);  // Supported and Random draw pictures of their own
   EXPECT_EQ(series(3)->color(), QColor(Qt::red));
   EXPECT_EQ(series(4)->color(), QColor(Qt::blue));
-  for (int k : {0, 1, 2}) EXPECT_EQ(series(k)->markerShape(), QScatterSeries::MarkerShapeRectangle);
   const QImage triangle = series(4)->lightMarker();
   ASSERT_FALSE(triangle.isNull());
   EXPECT_EQ(triangle.size(), QSize(5, 5));
@@ -116,13 +121,23 @@ TEST_F(TradeoffTest, ATwoObjectiveRunOpensTheWindowAndFillsItsSeries) {
     ExpectRoundTicks(*axis);
     EXPECT_GE(axis->tickAnchor(), 0);
   }
-  for (QScatterSeries* points : chart()->pointSeries())
-    for (const QPointF& p : points->points())
-      EXPECT_TRUE(x->min() < p.x() && p.x() < x->max() && y->min() < p.y() && p.y() < y->max());
+  // The axes fit the non-inferior and supported plans; "Show all plans" fits every plan.
+  const auto inside = [&](int k) {
+    for (const QPointF& p : series(k)->points())
+      if (!(x->min() < p.x() && p.x() < x->max() && y->min() < p.y() && p.y() < y->max())) return false;
+    return true;
+  };
+  EXPECT_TRUE(inside(2) && inside(3));
+  const double width = x->max() - x->min();
+  EXPECT_FALSE(child<QCheckBox>(*tradeoff, "ShowAllBox")->isChecked());
+  clickMark(child<QCheckBox>(*tradeoff, "ShowAllBox"));
+  for (int k = 0; k < 5; ++k) EXPECT_TRUE(inside(k)) << k;
+  EXPECT_GE(x->max() - x->min(), width);
 }
 
 TEST_F(TradeoffTest, AClickAnsweredYesMakesThatPlanTheCurrentOne) {
   twoObjectiveRun();
+  clickMark(child<QCheckBox>(*tradeoff, "ShowAllBox"));  // every plan within the axes, to be clicked
   // A point of a plan other than the one in force (the run's cheapest).
   QScatterSeries* points = nullptr;
   int index = 0;
@@ -193,6 +208,7 @@ TEST_F(TradeoffTest, ExportsTheNonInferiorPlansOfTheRunShown) {
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(button->text(), "E&xport plans...");
   EXPECT_EQ(dialog->nameFilters(), QStringList{"CSV file (*.csv)"});
+  EXPECT_EQ(dialog->windowTitle(), "Export plans");
   EXPECT_EQ(dialog->defaultSuffix(), "csv");
   EXPECT_FALSE(button->isEnabled());  // nothing drawn yet
   twoObjectiveRun();

@@ -42,6 +42,10 @@ TEST(GACharts, ArrowsFollowTheBlocksAndImportsBeyondTheMembersAreDrawn) {
   EXPECT_EQ(next.left.minimum, 80);  // step 10 over the best values 80..100
   EXPECT_EQ(next.left.maximum, 100);
   EXPECT_EQ(next.right.maximum, 2);
+  ProgressRanges fresh;  // no generation without change yet: the count's axis is 0..1
+  const GenerationPlot first = PlotGeneration(0, *population, 5, 1, 1, 100, 0, fresh);
+  EXPECT_EQ(first.right.minimum, 0);
+  EXPECT_EQ(first.right.maximum, 1);
 }
 
 TEST(GACharts, ElapsedSecondsCountsCalendarDays) {

@@ -58,6 +58,9 @@ TEST(TradeoffSet, OneMemberIsNonInferiorAndSupported) {
   EXPECT_EQ(chart.Supported.size(), 1u);
   EXPECT_EQ(chart.BottomTitle, "Total Cost");
   EXPECT_EQ(chart.LeftTitle, "Time P(wait) > 0.200");
+  // The newer objectives name their units.
+  EXPECT_EQ(TradeoffAxisTitle(kObjectiveService, 0.2L, kFixedLocale), "Minutes below service target");
+  EXPECT_EQ(TradeoffAxisTitle(kObjectiveLabour, 0.2L, kFixedLocale), "Labour cost, service target met ($)");
 }
 
 TEST(TradeoffSet, TwoPointsOrThreeOnALineAreAllSupported) {
