@@ -8,6 +8,8 @@
 #include "optimiser/history_file.h"
 #include "optimiser/tradeoff_table.h"
 #include "engine/arrival_rate.h"
+#include "engine/service_level.h"
+#include "optimiser/evaluation.h"
 
 namespace morvane::batch {
 namespace {
@@ -90,6 +92,10 @@ ExitStatus RunGABatch(BatchRequest& request, std::vector<PlanStarts> seeds, User
       result.run.end == RunEnd::Failed)
     return kExitRefused;
   result.best = state->population[result.run.best.index];
+  // A run whose objectives read no service figures leaves them out of its
+  // plans; the best plan's come from its computation once installed.
+  if (!NeedsOf(request.ga.settings).serviceFigures && model.steps.Computed)
+    result.best.MinutesBelowServiceTarget = TimeDepServiceDay(model).minutesBelowTarget;
   result.evaluations = state->Evaluations;
   result.precision = request.ga.settings.Evaluation;
   result.twoObjectives = request.ga.settings.twoObjectives();

@@ -43,4 +43,11 @@ void FillArrivalRates(Model& model) {
     model.minutes.ArrivalRate[m] = ArrivalRateAt(model.inputs, static_cast<Real>(m));
 }
 
+bool SameRateGrid(const ScenarioInputs& a, const ScenarioInputs& b) {
+  return a.Forecast == b.Forecast && a.MeanDemand == b.MeanDemand &&
+         a.DemandAmplitude == b.DemandAmplitude && a.CyclesPerDay == b.CyclesPerDay &&
+         a.DemandShift == b.DemandShift && a.BlockDemand == b.BlockDemand &&
+         a.BlockMinutes == b.BlockMinutes && a.TimeStepSeconds == b.TimeStepSeconds;
+}
+
 }  // namespace morvane

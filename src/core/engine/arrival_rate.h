@@ -29,4 +29,8 @@ std::int32_t StepsPerDay(std::int32_t timeStepSeconds);
 // Fills ArrivalRate[0..1440] with lambda(m).
 void FillArrivalRates(Model& model);
 
+// Whether two scenarios have the same arrival rates on the same time-step grid:
+// the same demand and time step.
+bool SameRateGrid(const ScenarioInputs& a, const ScenarioInputs& b);
+
 }  // namespace morvane

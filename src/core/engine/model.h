@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/prob_vector.h"
@@ -67,6 +68,9 @@ struct StepResults {
   std::vector<Real> TimeDepMean;
   std::vector<Real> StepArrivalRate;          // lambda(t_k), prepared by each solver run
   std::vector<std::int32_t> StepServers;      // ServersOnDuty[floor(t_k)]
+  // The demand and time step whose arrival rates StepArrivalRate and the
+  // minutes' ArrivalRate hold, when a solver run computed them.
+  std::optional<ScenarioInputs> RatesFor;
   Real TotalPersonHours = 0;
   Real MaxTopProb = 0;
   std::int64_t ZeroCount = 0;     // summed over all days: can pass 2^31 at short steps

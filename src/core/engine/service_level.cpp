@@ -34,25 +34,26 @@ ServiceDay DayOf(std::int32_t points, Real minutesPerPoint, Real targetLevel, Po
 
 }  // namespace
 
-template <typename Vector>
-ServiceFigures ServiceOf(const Vector& vector, std::int32_t servers, Real serviceRate,
+// Computed in the vector's number type, as the run that made it.
+template <typename T>
+ServiceFigures ServiceOf(const BasicProbVector<T>& vector, std::int32_t servers, Real serviceRate,
                          std::int32_t answerSeconds, std::int32_t maxStates) {
   if (servers <= 0) return {0, kNeverAnswered};
-  const Real completions = servers * serviceRate;  // per hour, all servers busy
-  const Real x = completions * answerSeconds / 3600;
-  Real term = std::exp(-x);  // P(Poisson(x) = k), k = n - s
-  Real atMost = term;        // P(Poisson(x) <= k)
-  Real late = 0, waitHours = 0;
+  const T completions = servers * static_cast<T>(serviceRate);  // per hour, all servers busy
+  const T x = completions * answerSeconds / 3600;
+  T term = std::exp(-x);  // P(Poisson(x) = k), k = n - s
+  T atMost = term;        // P(Poisson(x) <= k)
+  T late = 0, waitHours = 0;
   for (std::int32_t n = servers; n <= maxStates; ++n) {
     const std::int32_t k = n - servers;
     if (k > 0) {
       term = term * x / k;
       atMost += term;
     }
-    late += vector[n] * std::min<Real>(atMost, 1);
+    late += vector[n] * std::min<T>(atMost, 1);
     waitHours += vector[n] * (k + 1) / completions;
   }
-  return {1 - late, waitHours * 3600};
+  return {1 - static_cast<Real>(late), static_cast<Real>(waitHours) * 3600};
 }
 
 template ServiceFigures ServiceOf(const ProbVector&, std::int32_t, Real, std::int32_t, std::int32_t);

@@ -24,9 +24,10 @@ struct ServiceFigures {
   Real answerSeconds = 0;  // ASA
 };
 
-// For a distribution in either number type (ProbVector or FastProbVector).
-template <typename Vector>
-ServiceFigures ServiceOf(const Vector& vector, std::int32_t servers, Real serviceRate,
+// For a distribution in either number type (ProbVector or FastProbVector),
+// computed in that type.
+template <typename T>
+ServiceFigures ServiceOf(const BasicProbVector<T>& vector, std::int32_t servers, Real serviceRate,
                          std::int32_t answerSeconds, std::int32_t maxStates);
 
 // Minute m of the steady state (an overloaded minute answers nobody in time and

@@ -23,13 +23,20 @@ void PrepareStepGrid(Model& model) {
   steps.NumSteps = StepsPerDay(model.inputs.TimeStepSeconds);
   steps.StepMinutes = static_cast<Real>(kMinutesPerDay) / steps.NumSteps;
   model.reserveSteps(steps.NumSteps);
-  FillArrivalRates(model);
+  // The rates depend on the demand and the time step alone: a model that
+  // computes plan after plan on the same demand (a run's) computes them once.
+  const bool ratesKnown = steps.RatesFor && SameRateGrid(*steps.RatesFor, model.inputs);
+  if (!ratesKnown) {
+    FillArrivalRates(model);
+    steps.RatesFor = model.inputs;
+  }
   for (std::int32_t k = 0; k <= steps.NumSteps; ++k) {
     const Real t = k * steps.StepMinutes;
     const auto minute = static_cast<std::size_t>(t);
     // A step point on a whole minute has that minute's rate, just computed.
-    steps.StepArrivalRate[k] =
-        t == minute ? model.minutes.ArrivalRate[minute] : ArrivalRateAt(model.inputs, t);
+    if (!ratesKnown)
+      steps.StepArrivalRate[k] =
+          t == minute ? model.minutes.ArrivalRate[minute] : ArrivalRateAt(model.inputs, t);
     steps.StepServers[k] = model.staffing.ServersOnDuty[minute];
   }
 }

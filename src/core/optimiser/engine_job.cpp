@@ -7,9 +7,9 @@
 
 namespace morvane {
 
-EngineJob JobOf(const Model& model, Precision precision) {
+EngineJob JobOf(const Model& model, const EvaluationNeeds& needs) {
   EngineJob job;
-  job.precision = precision;
+  job.needs = needs;
   job.inputs = model.inputs;
   job.CriticalPWait = model.CriticalPWait;
   job.flags = model.flags;
@@ -38,7 +38,7 @@ EngineOutcome RunEngineJob(const EngineJob& job, Model& model) {
   // A worker's per-minute steady-state tables are never shown, so they are not
   // computed; the figures do not depend on them.
   if (!ScheduleGridExit(model))
-    outcome.figures = TimeDependentFigures(model, recorder, job.precision);
+    outcome.figures = TimeDependentFigures(model, recorder, job.needs);
   outcome.MaxStates = model.inputs.MaxStates;
   outcome.TimeStepSeconds = model.inputs.TimeStepSeconds;
   outcome.calls = recorder.takeCalls();

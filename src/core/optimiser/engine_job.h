@@ -24,13 +24,13 @@ struct EngineJob {
   bool FullTimeWraps = true;
   bool PartTimeWraps = true;
   std::array<PeriodCounts, 2> StartTimes{};  // the plan
-  Precision precision = Precision::Extended;  // of the time-dependent computation
+  EvaluationNeeds needs;  // what the engine step computes
 
   bool operator==(const EngineJob&) const = default;
 };
 
-// The job of the plan that InstallForEvaluation left in `model`, scored in `precision`.
-EngineJob JobOf(const Model& model, Precision precision);
+// The job of the plan that InstallForEvaluation left in `model`, scored with `needs`.
+EngineJob JobOf(const Model& model, const EvaluationNeeds& needs);
 
 // The job's scenario, flags, templates and plan into `model`, the plan not yet
 // computed (ScheduleGridExit has still to run).

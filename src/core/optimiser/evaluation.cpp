@@ -7,7 +7,6 @@
 #include "optimiser/plan_install.h"
 #include "engine/arrival_rate.h"
 #include "engine/service_level.h"
-#include "engine/steady_state.h"
 #include "engine/time_dependent_solver.h"
 
 namespace morvane {
@@ -48,14 +47,16 @@ bool ReachesEngine(const Model& model) {
   return PassesCapacityTest(model) && !SolverRefusal(model);
 }
 
-std::optional<EngineFigures> RunEngine(Model& model, UserInterface& ui, Precision precision) {
-  if (!ComputeSteadyState(model, ui)) return std::nullopt;
-  return TimeDependentFigures(model, ui, precision);
+EvaluationNeeds NeedsOf(const GASettings& settings) {
+  const auto reads = [&](std::int32_t item) {
+    return settings.FirstObjectiveIndex == item || settings.SecondObjectiveIndex == item;
+  };
+  return {settings.Evaluation, reads(kObjectiveService) || reads(kObjectiveLabour)};
 }
 
 std::optional<EngineFigures> TimeDependentFigures(Model& model, UserInterface& ui,
-                                                  Precision precision) {
-  if (!ComputeTimeDependent(model, ui, precision)) return std::nullopt;
+                                                  const EvaluationNeeds& needs) {
+  if (!ComputeTimeDependent(model, ui, needs.precision)) return std::nullopt;
   // The day measures of the solver are P(wait) with the day's most servers on
   // duty over steps 0..NumSteps-1, and StepMinutes for every step above CriticalPWait.
   const StepResults& steps = model.steps;
@@ -65,7 +66,8 @@ std::optional<EngineFigures> TimeDependentFigures(Model& model, UserInterface& u
   figures.TotalCost = steps.TotalPersonHours * model.inputs.DelayCost + figures.LaborCost;
   figures.MaxPWait = steps.MaxPWait;
   figures.MinutesOverLimit = steps.MinutesOverLimit;
-  figures.MinutesBelowServiceTarget = TimeDepServiceDay(model).minutesBelowTarget;
+  if (needs.serviceFigures)
+    figures.MinutesBelowServiceTarget = TimeDepServiceDay(model).minutesBelowTarget;
   figures.StatesUsed = model.inputs.MaxStates;
   return figures;
 }
@@ -91,7 +93,7 @@ bool EvaluatePlan(Model& model, const GASettings& settings, std::int32_t gaState
 bool evaluate_chromosome(Model& model, const GASettings& settings, std::int32_t gaStates,
                          GASolution& plan, UserInterface& ui) {
   return EvaluatePlan(model, settings, gaStates, plan, ui,
-                      [&] { return RunEngine(model, ui, settings.Evaluation); });
+                      [&] { return TimeDependentFigures(model, ui, NeedsOf(settings)); });
 }
 
 bool EvaluateInRun(GAContext& context, GASolution& plan) {

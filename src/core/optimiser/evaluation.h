@@ -31,6 +31,18 @@ bool InstallForEvaluation(Model& model, std::int32_t gaStates, const GASolution&
 // Step 6: the installed plan passes the capacity test and the engine can run it.
 bool ReachesEngine(const Model& model);
 
+// What a run's evaluations compute: the precision of the time-dependent
+// computation, and whether the day's service figures are read (by an objective
+// or a feasibility rule); a run that reads none leaves them at 0.
+struct EvaluationNeeds {
+  Precision precision = Precision::Extended;
+  bool serviceFigures = true;
+
+  bool operator==(const EvaluationNeeds&) const = default;
+};
+
+EvaluationNeeds NeedsOf(const GASettings& settings);
+
 // What an evaluation reads back from the queue engine.
 struct EngineFigures {
   Real PersonHours = 0;  // TotalPersonHours
@@ -42,14 +54,12 @@ struct EngineFigures {
   std::int32_t StatesUsed = 0;  // MaxStates as the solver left it
 };
 
-// Step 7: the steady-state and time-dependent computations on the installed
-// plan, and their figures; nothing when the engine refused the model. The
-// time-dependent one works in `precision`.
-std::optional<EngineFigures> RunEngine(Model& model, UserInterface& ui, Precision precision);
-// The same figures from the time-dependent computation alone, which reads no
-// per-minute steady-state table: for models whose tables nobody looks at.
+// Step 7: the time-dependent computation on the installed plan, in the
+// precision `needs` names, and its figures; nothing when the engine refused the
+// model. The figures read no per-minute steady-state table, so an evaluation
+// computes none.
 std::optional<EngineFigures> TimeDependentFigures(Model& model, UserInterface& ui,
-                                                  Precision precision);
+                                                  const EvaluationNeeds& needs);
 
 // Steps 8-11: the figures into the plan's value fields, Objective1 and
 // Objective2 by the chosen objectives.
@@ -66,8 +76,8 @@ bool EvaluatePlan(Model& model, const GASettings& settings, std::int32_t gaState
 
 // Installs `plan` (StartTimes, ScheduleGridExit), sets MaxStates = max(gaStates,
 // 100) and, when the plan passes the capacity test and the engine accepts it,
-// runs the steady-state and time-dependent computations (the latter in
-// settings.Evaluation) and fills the plan's value fields. Returns whether the plan was feasible; an infeasible plan's
+// runs the time-dependent computation with NeedsOf(settings) and fills the
+// plan's value fields. Returns whether the plan was feasible; an infeasible plan's
 // fields are untouched. The solver's report lines go to `ui`.
 bool evaluate_chromosome(Model& model, const GASettings& settings, std::int32_t gaStates,
                          GASolution& plan, UserInterface& ui);

@@ -21,7 +21,7 @@ Lookahead::~Lookahead() = default;
 
 std::optional<EngineFigures> Lookahead::figures(GAContext& context) {
   EvaluationPool& workers = pool(WorkerThreads(context.settings.Threads));
-  const EngineJob job = JobOf(context.model, context.settings.Evaluation);
+  const EngineJob job = JobOf(context.model, NeedsOf(context.settings));
   const bool foreseen = !foreseen_.empty() && foreseen_.front() == job;
   if (foreseen)
     foreseen_.pop_front();
@@ -55,13 +55,13 @@ void Lookahead::foresee(const GAContext& context, EvaluationPool& workers) {
   const auto more = [&] { return foreseen_.size() < Reach(workers) && !workers.offPath(); };
   if (!forecast_ || !more()) return;
   if (!scratch_) scratch_ = std::make_unique<Model>();
-  ApplyJob(JobOf(context.model, context.settings.Evaluation), *scratch_);
+  ApplyJob(JobOf(context.model, NeedsOf(context.settings)), *scratch_);
   const Forecast::EngineTest reaches = [&](const GASolution& plan) {
     return InstallForEvaluation(*scratch_, context.state.GAStates, plan) &&
            ReachesEngine(*scratch_);
   };
   while (more() && forecast_->next(reaches)) {
-    foreseen_.push_back(JobOf(*scratch_, context.settings.Evaluation));
+    foreseen_.push_back(JobOf(*scratch_, NeedsOf(context.settings)));
     workers.handIn(foreseen_.back(), false, forecast_->leavesPath(),
                    forecast_->anyOrder() ? ExpectedWork(*scratch_) : 0);
   }

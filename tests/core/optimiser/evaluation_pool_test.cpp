@@ -18,7 +18,7 @@ EngineJob JobFor(GAScenario& s, std::int32_t fullTimers) {
   GASolution plan;
   plan.FullTimeStarts[0] = plan.FullTimeStarts[48] = fullTimers;
   EXPECT_TRUE(InstallForEvaluation(s.model, 100, plan) && ReachesEngine(s.model));
-  return JobOf(s.model, Precision::Extended);
+  return JobOf(s.model, {});
 }
 
 TEST(EvaluationPool, AJobHandedInTwiceIsScoredOnceAndAsOnTheRunsModel) {
@@ -30,7 +30,7 @@ TEST(EvaluationPool, AJobHandedInTwiceIsScoredOnceAndAsOnTheRunsModel) {
   const auto first = pool.take(job, s.ui, [] {});
   const auto second = pool.take(job, s.ui, [] {});
   EXPECT_EQ(first.get(), second.get());
-  const auto figures = RunEngine(s.model, s.ui, Precision::Extended);
+  const auto figures = TimeDependentFigures(s.model, s.ui, {});
   ASSERT_TRUE(first->figures && figures);
   EXPECT_EQ(first->figures->PersonHours, figures->PersonHours);
   EXPECT_EQ(first->MaxStates, s.model.inputs.MaxStates);
@@ -50,7 +50,7 @@ TEST(EvaluationPool, TheJobTheRunWaitsForIsNeverDropped) {
 }
 
 // A job met again after it was taken is not scored again; a job that differs in
-// its starts, state bound, time step or precision is.
+// its starts, state bound, time step, precision or service figures is.
 TEST(EvaluationPool, AJobMetAgainTakesTheOutcomeKept) {
   GAScenario s;
   const EngineJob job = JobFor(s, 7);
@@ -64,8 +64,10 @@ TEST(EvaluationPool, AJobMetAgainTakesTheOutcomeKept) {
   EngineJob shorter = job;
   shorter.inputs.TimeStepSeconds = 30;
   EngineJob fast = job;
-  fast.precision = Precision::Double;
-  for (const EngineJob& other : {JobFor(s, 8), wider, shorter, fast})
+  fast.needs.precision = Precision::Double;
+  EngineJob serviceless = job;
+  serviceless.needs.serviceFigures = false;
+  for (const EngineJob& other : {JobFor(s, 8), wider, shorter, fast, serviceless})
     EXPECT_NE(pool.take(other, s.ui, [] {}).get(), first.get());
 }
 
