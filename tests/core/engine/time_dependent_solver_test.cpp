@@ -2,6 +2,7 @@
 // space, the time-step ladder, its messages, and the scenarios it refuses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <regex>
 
@@ -51,6 +52,26 @@ TEST(TimeDependentSolver, ConstantDemandConvergesInOneDayToTheSteadyState) {
   EXPECT_TRUE(ui.report.empty());
   EXPECT_EQ(ui.pctDone, (std::vector<int>{0, 14, 28, 42, 56, 69, 83, 97, 100}));
   EXPECT_EQ(ui.iterationGauge, (std::vector<int>{0, 100}));
+}
+
+// A model computes its rates once per demand and time step, and afresh when either changes.
+TEST(TimeDependentSolver, ARunAgainTakesTheRatesOfTheDemandAndStepInForce) {
+  Model reused = BaseModel(10, 4.5L, 8, 2.5L);
+  ScriptedUserInterface ui;
+  ASSERT_TRUE(ComputeTimeDependent(reused, ui));
+  for (const auto change : {+[](ScenarioInputs& in) { in.DemandShift = 300; },
+                            +[](ScenarioInputs& in) { in.TimeStepSeconds = 45; }}) {
+    change(reused.inputs);
+    Model fresh = BaseModel(10, 4.5L, 8, 2.5L);
+    fresh.inputs = reused.inputs;
+    ASSERT_TRUE(ComputeTimeDependent(reused, ui) && ComputeTimeDependent(fresh, ui));
+    const auto points = static_cast<std::size_t>(fresh.steps.NumSteps) + 1;
+    EXPECT_TRUE(std::equal(fresh.steps.StepArrivalRate.begin(),
+                           fresh.steps.StepArrivalRate.begin() + points,
+                           reused.steps.StepArrivalRate.begin()));
+    EXPECT_EQ(reused.minutes.ArrivalRate, fresh.minutes.ArrivalRate);
+    EXPECT_EQ(reused.steps.TotalPersonHours, fresh.steps.TotalPersonHours);
+  }
 }
 
 TEST(TimeDependentSolver, StopsAfterMaxIterationsDaysWhateverTheChange) {

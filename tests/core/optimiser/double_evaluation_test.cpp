@@ -1,12 +1,14 @@
 // Fifty random plans of the default GA run scored in double and in extended
-// precision: costs, person-hours and P(wait) agree to 1e-9 relative, the minutes
-// over the limit, the states used, the time step and the days are equal.
+// precision: costs, person-hours, P(wait), service level and ASA agree to 1e-9
+// relative; the minutes over the limit and below target, the states used, the
+// time step and the days are equal.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "optimiser/evaluation.h"
 #include "optimiser/random_solution.h"
+#include "engine/service_level.h"
 #include "support/scripted_user_interface.h"
 
 namespace morvane {
@@ -27,7 +29,7 @@ Scored Score(const GASolution& plan, GASettings settings, Precision precision) {
 }
 
 void ExpectRelativelyNear(Real extended, Real fast, const char* what) {
-  EXPECT_LE(std::fabs(fast - extended), 1e-9 * std::fabs(extended))
+  EXPECT_TRUE(fast == extended || std::fabs(fast - extended) <= 1e-9 * std::fabs(extended))
       << what << ": " << static_cast<double>(extended) << " vs " << static_cast<double>(fast);
 }
 
@@ -53,6 +55,11 @@ TEST(DoubleEvaluation, AgreesWithExtendedOnFiftyRandomPlans) {
     EXPECT_EQ(fast.plan.StatesUsed, extended.plan.StatesUsed);
     EXPECT_EQ(fast.model.inputs.TimeStepSeconds, extended.model.inputs.TimeStepSeconds);
     EXPECT_EQ(fast.model.steps.Days, extended.model.steps.Days);
+    const ServiceDay extendedService = TimeDepServiceDay(extended.model);
+    const ServiceDay fastService = TimeDepServiceDay(fast.model);
+    ExpectRelativelyNear(extendedService.level, fastService.level, "service level");
+    ExpectRelativelyNear(extendedService.answerSeconds, fastService.answerSeconds, "ASA");
+    EXPECT_EQ(fastService.minutesBelowTarget, extendedService.minutesBelowTarget);
   }
 }
 

@@ -1,5 +1,6 @@
 // Evaluation and random plans on the quick test scenario.
 #include "optimiser/evaluation.h"
+#include "engine/service_level.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +53,12 @@ TEST(Evaluation, FillsTheValuesOfTheChosenObjectives) {
   EXPECT_EQ(plan.StatesUsed, 100);  // GAStates 0 still starts at 100 states
   EXPECT_GT(plan.MaxPWait, 0);
   EXPECT_EQ(s.state->Evaluations, 1);
+  // The service figures only when an objective reads them.
+  EXPECT_EQ(plan.MinutesBelowServiceTarget, 0);
+  s.settings.SecondObjectiveIndex = kObjectiveService;
+  ASSERT_TRUE(EvaluateInRun(s.context, plan));
+  EXPECT_EQ(plan.MinutesBelowServiceTarget, TimeDepServiceDay(here.model).minutesBelowTarget);
+  EXPECT_GT(plan.MinutesBelowServiceTarget, 0);
 }
 
 TEST(Evaluation, OutsideARunTheServersAreAnnounced) {
