@@ -22,16 +22,40 @@ std::int64_t StableServers(std::int32_t servers, Real lambda, Real mu) {
   return s;
 }
 
+namespace {
+
+// Entries first + 1..last of a series whose terms grow by factor / divisor
+// from entry first, as NextTerm makes them. The double engine keeps kLanes
+// chains apart, each a step of (factor / divisor)^kLanes from its own start, so
+// that the loop vectorises.
+template <typename T>
+void FillGeometricTail(BasicProbVector<T>& vector, int first, int last, T factor, T divisor) {
+  if constexpr (kVectorised<T>) {
+    constexpr int lanes = kLanes<T>;
+    const T ratio = factor / divisor;
+    T stride = 1;
+    for (int n = first + 1; n <= std::min(first + lanes, last); ++n) {
+      vector[n] = vector[n - 1] * ratio;
+      stride *= ratio;
+    }
+    T* __restrict entry = &vector[0];
+    for (int n = first + lanes + 1; n <= last; ++n) entry[n] = entry[n - lanes] * stride;
+  } else {
+    for (int n = first + 1; n <= last; ++n) vector[n] = NextTerm(vector[n - 1], factor, divisor);
+  }
+}
+
+}  // namespace
+
 template <typename T>
 void SteadyStateProbs(std::int32_t servers, bool raiseServers, BasicProbVector<T>& vector,
-                      Real lambda, Real mu, T& mean, std::int32_t maxStates) {
+                      Real lambda, Real mu, std::int32_t maxStates) {
   std::int64_t s = servers;
   // 1. Overload test.
   if (Overloaded(s, lambda, mu)) {
     if (!raiseServers) {
       vector.clear();
       vector[1] = 1;
-      mean = 1;
       return;
     }
     s = StableServers(servers, lambda, mu);
@@ -57,13 +81,10 @@ void SteadyStateProbs(std::int32_t servers, bool raiseServers, BasicProbVector<T
   vector[0] = 1 / sum;
   const std::int64_t busyTop = std::min<std::int64_t>(s, maxStates);
   for (int n = 1; n <= busyTop; ++n) vector[n] = NextTerm(vector[n - 1], a, static_cast<T>(n));
-  for (int n = static_cast<int>(busyTop) + 1; n <= maxStates; ++n)
-    vector[n] = NextTerm(vector[n - 1], a, static_cast<T>(s));
+  FillGeometricTail(vector, static_cast<int>(busyTop), maxStates, a, static_cast<T>(s));
   // 6. Truncate and normalise.
   const Divisor<T> total(SumOverStates<T>(maxStates, [&](int n) { return vector[n]; }));
   for (int n = 0; n <= maxStates; ++n) vector[n] = total.divide(vector[n]);
-  // 7. Mean.
-  mean = MeanOf(vector, maxStates);
 }
 
 template <typename T>
@@ -71,9 +92,8 @@ T MeanOf(const BasicProbVector<T>& vector, std::int32_t maxStates) {
   return SumOverStates<T>(maxStates, [&](int n) { return n * vector[n]; });
 }
 
-template void SteadyStateProbs(std::int32_t, bool, ProbVector&, Real, Real, Real&, std::int32_t);
-template void SteadyStateProbs(std::int32_t, bool, FastProbVector&, Real, Real, double&,
-                               std::int32_t);
+template void SteadyStateProbs(std::int32_t, bool, ProbVector&, Real, Real, std::int32_t);
+template void SteadyStateProbs(std::int32_t, bool, FastProbVector&, Real, Real, std::int32_t);
 template Real MeanOf(const ProbVector&, std::int32_t);
 template double MeanOf(const FastProbVector&, std::int32_t);
 
@@ -106,7 +126,8 @@ bool ComputeSteadyState(Model& model, UserInterface& ui) {
     out.ArrivalRate[m] = ArrivalRateAt(model.inputs, static_cast<Real>(m));
     out.ServiceCapacity[m] = servers * model.inputs.ServiceRate;
     SteadyStateProbs(servers, false, out.SteadyVectors[m], out.ArrivalRate[m],
-                     model.inputs.ServiceRate, out.SteadyMean[m], maxStates);
+                     model.inputs.ServiceRate, maxStates);
+    out.SteadyMean[m] = MeanOf(out.SteadyVectors[m], maxStates);
     // Consistency check: the mean again, in the same order and precision.
     const Real recomputed = MeanOf(out.SteadyVectors[m], maxStates);
     if (recomputed != out.SteadyMean[m])

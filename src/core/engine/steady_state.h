@@ -30,14 +30,14 @@ inline constexpr std::int64_t kServerCountCeiling = std::int64_t{1} << 40;
 std::int64_t StableServers(std::int32_t servers, Real lambda, Real mu);
 
 // Fills `vector` with the M/M/s distribution of the number in system conditioned on
-// at most maxStates in system, and `mean` with its mean. An overloaded queue
+// at most maxStates in system. An overloaded queue
 // (lambda >= s * mu) is given more servers when raiseServers, else the placeholder
 // distribution (all probability on state 1). The caller guarantees that a raised
 // queue needs at most kMaxRaisedServers servers. T is Real or double: the
 // servers are raised in Real either way.
 template <typename T>
 void SteadyStateProbs(std::int32_t servers, bool raiseServers, BasicProbVector<T>& vector,
-                      Real lambda, Real mu, T& mean, std::int32_t maxStates);
+                      Real lambda, Real mu, std::int32_t maxStates);
 
 // Mean of entries 0..maxStates (in extended precision summed in increasing n).
 template <typename T>

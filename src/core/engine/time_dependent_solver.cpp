@@ -47,10 +47,9 @@ template <typename T>
 void FillEstimate(std::vector<BasicProbVector<T>>& vectors, const Model& model,
                   UserInterface& ui) {
   const StepResults& steps = model.steps;
-  T mean = 0;
   for (std::int32_t k = 0; k <= steps.NumSteps; ++k) {
     SteadyStateProbs(steps.StepServers[k], true, vectors[k], steps.StepArrivalRate[k],
-                     model.inputs.ServiceRate, mean, model.inputs.MaxStates);
+                     model.inputs.ServiceRate, model.inputs.MaxStates);
     if (k % 200 == 0)
       ui.progress(Gauge::PctDone, static_cast<int>(std::lround(k * 100.0 / steps.NumSteps)));
   }

@@ -29,9 +29,8 @@ std::string CannotMeet(const ScenarioInputs& inputs, int period) {
 // Steady-state service level with s servers at the period's rate, in double.
 Real SteadyLevel(const ScenarioInputs& inputs, std::int32_t servers, Real lambda) {
   FastProbVector vector;
-  double mean = 0;
   const std::int32_t states = std::max(inputs.MaxStates, servers + 1);
-  SteadyStateProbs(servers, false, vector, lambda, inputs.ServiceRate, mean, states);
+  SteadyStateProbs(servers, false, vector, lambda, inputs.ServiceRate, states);
   return ServiceOf(vector, servers, inputs.ServiceRate, inputs.ServiceLevelSeconds, states).level;
 }
 

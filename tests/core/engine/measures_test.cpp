@@ -35,8 +35,7 @@ ProbVector Masses(std::initializer_list<std::pair<int, Real>> masses) {
 // 0..MaxServersOnDuty inclusive with the day's largest number on duty.
 TEST(ProbabilityOfWaiting, SteadyUsesTheMinuteTimeDependentTheDaysMaximum) {
   ProbVector twoServers;  // M/M/2, lambda 3, mu 2: p0 = 1/7, p1 = 1.5/7, p2 = 1.125/7
-  Real mean = 0;
-  SteadyStateProbs(2, false, twoServers, 3, 2, mean, 100);
+  SteadyStateProbs(2, false, twoServers, 3, 2, 100);
   Model model = ModelWithSteps(twoServers);
   model.staffing.ServersOnDuty.fill(2);
   model.staffing.MaxServersOnDuty = 2;
@@ -82,8 +81,7 @@ TEST(DayMeasures, PersonHoursCostsAndTimeOverTheLimit) {
 // day's largest number on duty; the day's maximum takes the steps with arrivals.
 TEST(ProbabilityAllBusy, CountsFromTheStepsServersOverStepsWithArrivals) {
   ProbVector twoServers;
-  Real mean = 0;
-  SteadyStateProbs(2, false, twoServers, 3, 2, mean, 100);
+  SteadyStateProbs(2, false, twoServers, 3, 2, 100);
   Model model = ModelWithSteps(twoServers);
   model.staffing.MaxServersOnDuty = 3;
   std::fill(model.steps.StepServers.begin(), model.steps.StepServers.end(), 2);

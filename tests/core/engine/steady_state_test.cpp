@@ -27,8 +27,8 @@ void ExpectNothingOutside(const ProbVector& vector, int top) {
 // p1 = 1.5/7 and p(n) = p(n-1) * 0.75 from n = 2 on; the mean is 24/7.
 TEST(SteadyStateProbs, WorkedTwoServerExample) {
   ProbVector vector;
-  Real mean = 0;
-  SteadyStateProbs(2, false, vector, 3, 2, mean, kStates);
+  SteadyStateProbs(2, false, vector, 3, 2, kStates);
+  const Real mean = MeanOf(vector, kStates);
   EXPECT_NEAR(vector[0], 1.0L / 7, 1e-12);
   EXPECT_NEAR(vector[1], 1.5L / 7, 1e-12);
   for (int n = 2; n <= 30; ++n) EXPECT_NEAR(vector[n] / vector[n - 1], 0.75L, 1e-15);
@@ -39,8 +39,8 @@ TEST(SteadyStateProbs, WorkedTwoServerExample) {
 
 TEST(SteadyStateProbs, SingleServerIsGeometricOverTheTruncatedStates) {
   ProbVector vector;
-  Real mean = 0;
-  SteadyStateProbs(1, false, vector, 1, 2, mean, kStates);
+  SteadyStateProbs(1, false, vector, 1, 2, kStates);
+  const Real mean = MeanOf(vector, kStates);
   const Real normaliser = (1 - std::pow(0.5L, kStates + 1)) / 0.5L;
   for (int n = 0; n <= kStates; ++n)
     EXPECT_NEAR(vector[n], std::pow(0.5L, n) / normaliser, 1e-18) << n;
@@ -50,9 +50,8 @@ TEST(SteadyStateProbs, SingleServerIsGeometricOverTheTruncatedStates) {
 TEST(SteadyStateProbs, OverloadedQueueGetsThePlaceholderUnlessRaised) {
   ProbVector vector;
   vector.entries.fill(0.5L);
-  Real mean = 0;
-  SteadyStateProbs(2, false, vector, 4, 2, mean, kStates);  // lambda = s * mu
-  EXPECT_EQ(mean, 1);
+  SteadyStateProbs(2, false, vector, 4, 2, kStates);  // lambda = s * mu
+  EXPECT_EQ(MeanOf(vector, kStates), 1);
   EXPECT_EQ(vector[1], 1);
   for (int n = kLowestIndex; n <= kHighestIndex; ++n) {
     if (n != 1) {
@@ -62,11 +61,9 @@ TEST(SteadyStateProbs, OverloadedQueueGetsThePlaceholderUnlessRaised) {
 
   // With raising, zero servers become the smallest stable number: 3 x 2 > 5.
   ProbVector raised, three;
-  Real raisedMean = 0, threeMean = 0;
-  SteadyStateProbs(0, true, raised, 5, 2, raisedMean, kStates);
-  SteadyStateProbs(3, false, three, 5, 2, threeMean, kStates);
+  SteadyStateProbs(0, true, raised, 5, 2, kStates);
+  SteadyStateProbs(3, false, three, 5, 2, kStates);
   EXPECT_EQ(raised.entries, three.entries);
-  EXPECT_EQ(raisedMean, threeMean);
   EXPECT_EQ(StableServers(0, 5, 2), 3);
   EXPECT_EQ(StableServers(2, 4, 2), 3);  // equal load is not stable
   EXPECT_EQ(StableServers(7, 5, 2), 7);
@@ -74,10 +71,9 @@ TEST(SteadyStateProbs, OverloadedQueueGetsThePlaceholderUnlessRaised) {
 
 TEST(SteadyStateProbs, NoArrivalsLeaveTheSystemEmpty) {
   ProbVector vector;
-  Real mean = -1;
-  SteadyStateProbs(3, false, vector, 0, 2.5L, mean, kStates);
+  SteadyStateProbs(3, false, vector, 0, 2.5L, kStates);
   EXPECT_EQ(vector[0], 1);
-  EXPECT_EQ(mean, 0);
+  EXPECT_EQ(MeanOf(vector, kStates), 0);
   EXPECT_EQ(SumOf(vector, kStates), 1);
 }
 
@@ -86,11 +82,10 @@ TEST(SteadyStateProbs, NoArrivalsLeaveTheSystemEmpty) {
 TEST(SteadyStateProbs, MoreServersThanStatesStayInsideTheDistribution) {
   ProbVector vector;
   vector.entries.fill(0.25L);
-  Real mean = 0;
-  SteadyStateProbs(600, true, vector, 10, 2.5L, mean, kStates);
+  SteadyStateProbs(600, true, vector, 10, 2.5L, kStates);
   ExpectNothingOutside(vector, kStates);
   EXPECT_NEAR(vector[0], std::exp(-4.0L), 1e-15);
-  EXPECT_NEAR(mean, 4, 1e-12);
+  EXPECT_NEAR(MeanOf(vector, kStates), 4, 1e-12);
 }
 
 Model ModelWith(Real mean, Real amplitude, Real serviceRate) {
