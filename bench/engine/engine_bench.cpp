@@ -1,7 +1,7 @@
 // Speed of the queue engine: the per-minute steady state, whole time-dependent
 // runs (default, 10-second step, heavy load widening to 500 states) and one day
-// of the Runge-Kutta sweep at 1440 steps x 100 states, the runs and the sweep
-// in extended and in double precision.
+// of the Runge-Kutta sweep at 1440 steps x 100 states, without and with callers
+// who hang up, the runs and the sweep in extended and in double precision.
 #include <benchmark/benchmark.h>
 
 #include "engine/day_sweep.h"
@@ -68,22 +68,31 @@ BENCHMARK_CAPTURE(BM_HeavyLoadSolve, extended, Precision::Extended)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_HeavyLoadSolve, double, Precision::Double)->Unit(benchmark::kMillisecond);
 
-// One day at 1440 steps x 100 states from the starting estimate of the defaults.
+// One day at 1440 steps x 100 states from the starting estimate of the defaults;
+// the second argument is the callers' mean patience in seconds (0: nobody hangs up).
 void BM_SweepDay(benchmark::State& state, Precision precision) {
   Model model;
   installBaseStaffing(model);
+  model.inputs.PatienceSeconds = static_cast<std::int32_t>(state.range(0));
   SilentUserInterface ui;
   model.steps.precision = precision;
   PrepareStepGrid(model);
   FillStartingEstimate(model, ui);
   const ScenarioInputs& in = model.inputs;
   for (auto _ : state) {
-    const DaySweepResult day = SweepDay(model.steps, in.ServiceRate, in.TimeStepSeconds, in.MaxStates);
+    const DaySweepResult day = SweepDay(model.steps, in.ServiceRate, in.TimeStepSeconds,
+                                        in.MaxStates, DayStart::Closed, AbandonRate(in));
     benchmark::DoNotOptimize(day.maxChange);
   }
 }
-BENCHMARK_CAPTURE(BM_SweepDay, extended, Precision::Extended)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SweepDay, double, Precision::Double)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SweepDay, extended, Precision::Extended)
+    ->Arg(0)
+    ->Arg(180)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SweepDay, double, Precision::Double)
+    ->Arg(0)
+    ->Arg(180)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -12,15 +12,25 @@ namespace {
 // stage-by-stage algorithm with rate vectors Lam and Mu, so the extended
 // results agree with it to the last bit:
 //   Lam[n] = lambda below the top, 0 at the top;  Mu[n] = min(n, s) * ServiceRate.
-template <typename T>
+// When waiting callers hang up (Abandons), Mu[n] adds max(n - s, 0) * theta.
+template <typename T, bool Abandons>
 struct Stage {
   T lambda;
   std::int32_t servers;
   T serviceRate;
   T halfStep;
   int top;
+  T abandon;             // theta
+  const T* waitingRate;  // h n theta at entry n (h = halfStep), when Abandons
 
-  T mu(int n) const { return static_cast<T>(std::min(n, servers)) * serviceRate; }
+  // The services alone, all of Mu[n] for n <= s.
+  T served(int n) const { return static_cast<T>(std::min(n, servers)) * serviceRate; }
+  T mu(int n) const {
+    if constexpr (Abandons)
+      return served(n) + static_cast<T>(std::max(n - servers, 0)) * abandon;
+    else
+      return served(n);
+  }
 };
 
 // Calls f(n, p[n-1], p[n], p[n+1]) for n = first..last-1 in increasing order.
@@ -46,8 +56,8 @@ inline void ForNeighbours(const T* __restrict p, int first, int last, F f) {
 
 // Calls emit(n, p[n], D[n]) for n = 0..top in increasing order, D = h/2 * dP(p).
 // Each stage reads one vector and writes others.
-template <typename T, typename Emit>
-inline void StagePass(const T* __restrict p, const Stage<T>& stage, Emit emit) {
+template <typename T, bool Abandons, typename Emit>
+inline void StagePass(const T* __restrict p, const Stage<T, Abandons>& stage, Emit emit) {
   const T lambda = stage.lambda;
   const T h = stage.halfStep;
   const int top = stage.top;
@@ -57,14 +67,44 @@ inline void StagePass(const T* __restrict p, const Stage<T>& stage, Emit emit) {
   const int busyFrom = std::clamp(stage.servers, 1, top);
   ForNeighbours(p, 1, busyFrom, [&](int n, T below, T here, T above) {
     emit(n, here,
-         h * (lambda * below + stage.mu(n + 1) * above - (lambda + stage.mu(n)) * here));
+         h * (lambda * below + stage.served(n + 1) * above - (lambda + stage.served(n)) * here));
   });
-  // s <= n < top: all servers busy, Mu[n] = Mu[n + 1] = s * ServiceRate.
-  const T busy = stage.mu(busyFrom);
-  const T leaving = lambda + busy;
-  ForNeighbours(p, busyFrom, top, [&](int n, T below, T here, T above) {
-    emit(n, here, h * (lambda * below + busy * above - leaving * here));
-  });
+  if constexpr (Abandons) {
+    // s <= n < top: all servers busy and n - s waiting, Mu[n + 1] = Mu[n] + theta.
+    // The rates come scaled by h, which saves a product per state. Doubles
+    // compute them afresh from h n theta, so that the loop vectorises; extended
+    // reals carry h (lambda + Mu[n]) along in a register.
+    const T hLambda = h * lambda;
+    const T hTheta = h * stage.abandon;
+    const auto pass = [&](int n, T below, T here, T above, T hUp, T hOut) {
+      emit(n, here, hLambda * below + hUp * above - hOut * here);
+    };
+    if constexpr (kVectorised<T>) {
+      // h Mu[n] = base + h n theta.
+      const T base = h * (stage.served(stage.servers) -
+                          static_cast<T>(stage.servers) * stage.abandon);
+      const T upBase = base + hTheta;
+      const T outBase = hLambda + base;
+      const T* __restrict waiting = stage.waitingRate;
+      ForNeighbours(p, busyFrom, top, [&](int n, T below, T here, T above) {
+        pass(n, below, here, above, upBase + waiting[n], outBase + waiting[n]);
+      });
+    } else {
+      T hOut = h * (lambda + stage.mu(busyFrom));
+      ForNeighbours(p, busyFrom, top, [&](int n, T below, T here, T above) {
+        const T hNext = hOut + hTheta;
+        pass(n, below, here, above, hNext - hLambda, hOut);
+        hOut = hNext;
+      });
+    }
+  } else {
+    // s <= n < top: all servers busy, Mu[n] = Mu[n + 1] = s * ServiceRate.
+    const T busy = stage.mu(busyFrom);
+    const T leaving = lambda + busy;
+    ForNeighbours(p, busyFrom, top, [&](int n, T below, T here, T above) {
+      emit(n, here, h * (lambda * below + busy * above - leaving * here));
+    });
+  }
   // Top: Lam[top] = 0 and the guards Mu[top + 1] = P[top + 1] = 0 (their product
   // is added: it turns a negative zero into +0, as the full equation does).
   const T zero = 0;
@@ -85,9 +125,10 @@ struct WorkVectors {
 };
 
 // Steps 1-6 of one Runge-Kutta step; returns the total of the clipped Xnew.
-template <typename T>
-T RungeKuttaStep(const T* __restrict x, const Stage<T>& start, const Stage<T>& middle,
-                 const Stage<T>& end, WorkVectors<T>& w, std::int32_t& zeroCount) {
+template <typename T, bool Abandons>
+T RungeKuttaStep(const T* __restrict x, const Stage<T, Abandons>& start,
+                 const Stage<T, Abandons>& middle, const Stage<T, Abandons>& end,
+                 WorkVectors<T>& w, std::int32_t& zeroCount) {
   T* __restrict odd = w.odd.data();
   T* __restrict even = w.even.data();
   T* __restrict sum = w.sum.data();
@@ -172,15 +213,19 @@ void Normalise(BasicProbVector<T>& vector, int top) {
   for (int n = 0; n <= top; ++n) vector[n] = sum.divide(vector[n]);
 }
 
-template <typename T, bool Unclosed>
+template <typename T, bool Unclosed, bool Abandons>
 DaySweepResult Sweep(std::vector<BasicProbVector<T>>& vectors, const StepResults& steps,
-                     Real serviceRate, std::int32_t timeStepSeconds, std::int32_t maxStates) {
+                     Real serviceRate, std::int32_t timeStepSeconds, std::int32_t maxStates,
+                     Real abandonRate) {
   if (Unclosed) {
     vectors[0] = vectors[steps.NumSteps];
     Normalise(vectors[0], maxStates);
   }
   const T rate = static_cast<T>(serviceRate);
   const T halfStep = static_cast<T>(timeStepSeconds) / 2 / 3600;
+  const T abandon = static_cast<T>(abandonRate);
+  Buffer<T> waitingRate{};
+  for (int n = 0; n <= maxStates; ++n) waitingRate[n] = halfStep * (n * abandon);
   WorkVectors<T> work;
   std::int32_t zeroCount = 0;
   T maxChange = 0;
@@ -188,22 +233,37 @@ DaySweepResult Sweep(std::vector<BasicProbVector<T>>& vectors, const StepResults
     const T lambdaStart = static_cast<T>(steps.StepArrivalRate[k - 1]);
     const T lambdaEnd = static_cast<T>(steps.StepArrivalRate[k]);
     const std::int32_t serversStart = steps.StepServers[k - 1];
-    const Stage<T> start{lambdaStart, serversStart, rate, halfStep, maxStates};
-    const Stage<T> middle{(lambdaStart + lambdaEnd) / 2, serversStart, rate, halfStep, maxStates};
-    const Stage<T> end{lambdaEnd, steps.StepServers[k], rate, halfStep, maxStates};
+    using Rates = Stage<T, Abandons>;
+    const T* waiting = waitingRate.data();
+    const Rates start{lambdaStart, serversStart, rate, halfStep, maxStates, abandon, waiting};
+    const Rates middle{(lambdaStart + lambdaEnd) / 2, serversStart, rate, halfStep, maxStates,
+                       abandon, waiting};
+    const Rates end{lambdaEnd, steps.StepServers[k], rate, halfStep, maxStates, abandon, waiting};
     const T total = RungeKuttaStep(&vectors[k - 1][0], start, middle, end, work, zeroCount);
     StoreStep<T, Unclosed>(work.next.data(), total, vectors[k], maxStates, maxChange);
   }
   return {maxChange, zeroCount};
 }
 
+template <typename T, bool Abandons>
+DaySweepResult SweepFrom(std::vector<BasicProbVector<T>>& vectors, const StepResults& steps,
+                         Real serviceRate, std::int32_t timeStepSeconds, std::int32_t maxStates,
+                         DayStart start, Real abandonRate) {
+  return start == DayStart::Unclosed
+             ? Sweep<T, true, Abandons>(vectors, steps, serviceRate, timeStepSeconds, maxStates,
+                                        abandonRate)
+             : Sweep<T, false, Abandons>(vectors, steps, serviceRate, timeStepSeconds, maxStates,
+                                         abandonRate);
+}
+
 template <typename T>
 DaySweepResult SweepIn(std::vector<BasicProbVector<T>>& vectors, const StepResults& steps,
                        Real serviceRate, std::int32_t timeStepSeconds, std::int32_t maxStates,
-                       DayStart start) {
-  return start == DayStart::Unclosed
-             ? Sweep<T, true>(vectors, steps, serviceRate, timeStepSeconds, maxStates)
-             : Sweep<T, false>(vectors, steps, serviceRate, timeStepSeconds, maxStates);
+                       DayStart start, Real abandonRate) {
+  return abandonRate > 0 ? SweepFrom<T, true>(vectors, steps, serviceRate, timeStepSeconds,
+                                              maxStates, start, abandonRate)
+                         : SweepFrom<T, false>(vectors, steps, serviceRate, timeStepSeconds,
+                                               maxStates, start, abandonRate);
 }
 
 template <typename T>
@@ -215,8 +275,9 @@ void Close(std::vector<BasicProbVector<T>>& vectors, std::int32_t numSteps,
 
 MORVANE_VECTOR_CLONES
 DaySweepResult FastSweep(StepResults& steps, Real serviceRate, std::int32_t timeStepSeconds,
-                         std::int32_t maxStates, DayStart start) {
-  return SweepIn(steps.FastVectors, steps, serviceRate, timeStepSeconds, maxStates, start);
+                         std::int32_t maxStates, DayStart start, Real abandonRate) {
+  return SweepIn(steps.FastVectors, steps, serviceRate, timeStepSeconds, maxStates, start,
+                 abandonRate);
 }
 
 MORVANE_VECTOR_CLONES
@@ -227,10 +288,11 @@ void FastClose(StepResults& steps, std::int32_t maxStates) {
 }  // namespace
 
 DaySweepResult SweepDay(StepResults& steps, Real serviceRate, std::int32_t timeStepSeconds,
-                        std::int32_t maxStates, DayStart start) {
+                        std::int32_t maxStates, DayStart start, Real abandonRate) {
   if (steps.precision == Precision::Double)
-    return FastSweep(steps, serviceRate, timeStepSeconds, maxStates, start);
-  return SweepIn(steps.TimeDepVectors, steps, serviceRate, timeStepSeconds, maxStates, start);
+    return FastSweep(steps, serviceRate, timeStepSeconds, maxStates, start, abandonRate);
+  return SweepIn(steps.TimeDepVectors, steps, serviceRate, timeStepSeconds, maxStates, start,
+                 abandonRate);
 }
 
 void CloseDay(StepResults& steps, std::int32_t maxStates) {

@@ -5,7 +5,8 @@
 //   dP[0] = mu(1) P[1] - lambda P[0]
 //   dP[n] = lambda P[n-1] + mu(n+1) P[n+1] - (lambda + mu(n)) P[n],  0 < n < top
 //   dP[top] = lambda P[top-1] - mu(top) P[top]          (no arrival in the top state)
-// with mu(n) = min(n, s) * ServiceRate. Each stage increment is D = h/2 * dP, and
+// with mu(n) = min(n, s) * ServiceRate, plus max(n - s, 0) * theta when waiting
+// callers hang up at rate theta each. Each stage increment is D = h/2 * dP, and
 //   Xnew = X + (D1 + 2 (D2 + D3) + D4) / 3.
 // The rates are computed inline; in extended precision the result is bit for
 // bit that of the stage-by-stage algorithm with rate vectors. A run in double
@@ -31,9 +32,10 @@ enum class DayStart { Closed, Unclosed };
 
 // Steps k = 1..NumSteps once, in order, overwriting vector k of the run's
 // precision. Reads the per-step arrival rates and servers that the solver
-// prepared in `steps`.
+// prepared in `steps`. abandonRate is theta per hour (0: nobody hangs up).
 DaySweepResult SweepDay(StepResults& steps, Real serviceRate, std::int32_t timeStepSeconds,
-                        std::int32_t maxStates, DayStart start = DayStart::Closed);
+                        std::int32_t maxStates, DayStart start = DayStart::Closed,
+                        Real abandonRate = 0);
 
 // The end of the day starts the next one (vector 0 = vector NumSteps), and every
 // vector is normalised over states 0..maxStates.

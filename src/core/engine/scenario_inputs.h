@@ -27,6 +27,7 @@ struct ScenarioInputs {
   Real PartTimeCost = 70.0L;           // per employee per day, 0..FullTimeCost
   std::int32_t ServiceLevelSeconds = 20;  // target answer time T, 0..3600
   Real ServiceLevelTarget = 80.0L;         // percent answered within T, 0..100
+  std::int32_t PatienceSeconds = 0;  // mean patience of a waiting caller, 0..36000; 0: nobody hangs up
   // Demand from a forecast file when set: then the sine's inputs and blocks are not used.
   std::optional<DemandForecast> Forecast;
 
@@ -50,6 +51,13 @@ struct InputRanges {
   static constexpr Real kFullTimeCostLow = 0, kFullTimeCostHigh = 100000;
   static constexpr std::int32_t kServiceSecondsLow = 0, kServiceSecondsHigh = 3600;
   static constexpr Real kServiceTargetLow = 0, kServiceTargetHigh = 100;
+  static constexpr std::int32_t kPatienceLow = 0, kPatienceHigh = 36000;
 };
+
+// theta: the rate per hour at which each waiting caller hangs up, 3600 / patience;
+// 0 when nobody hangs up.
+inline Real AbandonRate(const ScenarioInputs& inputs) {
+  return inputs.PatienceSeconds > 0 ? Real{3600} / inputs.PatienceSeconds : Real{0};
+}
 
 }  // namespace morvane

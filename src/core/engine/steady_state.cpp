@@ -45,11 +45,35 @@ void FillGeometricTail(BasicProbVector<T>& vector, int first, int last, T factor
   }
 }
 
+// The birth-death terms of M/M/s+M, p_n = p_(n-1) lambda / (min(n, s) mu +
+// max(n - s, 0) theta) from p_0 = 1, kept finite by scaling down the terms so far
+// whenever one grows large; then truncated at maxStates and normalised.
+template <typename T>
+void FillWithAbandonment(std::int32_t servers, BasicProbVector<T>& vector, Real lambda, Real mu,
+                         Real abandonRate, std::int32_t maxStates) {
+  const T arrivals = static_cast<T>(lambda);
+  const T rate = static_cast<T>(mu);
+  const T abandon = static_cast<T>(abandonRate);
+  const T large = static_cast<T>(1e100);
+  vector.clear();
+  vector[0] = 1;
+  for (int n = 1; n <= maxStates; ++n) {
+    const T leaving = static_cast<T>(std::min(n, servers)) * rate +
+                      static_cast<T>(std::max(n - servers, 0)) * abandon;
+    vector[n] = vector[n - 1] * arrivals / leaving;
+    if (vector[n] > large)
+      for (int i = 0; i <= n; ++i) vector[i] = vector[i] / large;
+  }
+  const Divisor<T> total(SumOverStates<T>(maxStates, [&](int n) { return vector[n]; }));
+  for (int n = 0; n <= maxStates; ++n) vector[n] = total.divide(vector[n]);
+}
+
 }  // namespace
 
 template <typename T>
 void SteadyStateProbs(std::int32_t servers, bool raiseServers, BasicProbVector<T>& vector,
-                      Real lambda, Real mu, std::int32_t maxStates) {
+                      Real lambda, Real mu, std::int32_t maxStates, Real abandonRate) {
+  if (abandonRate > 0) return FillWithAbandonment(servers, vector, lambda, mu, abandonRate, maxStates);
   std::int64_t s = servers;
   // 1. Overload test.
   if (Overloaded(s, lambda, mu)) {
@@ -92,8 +116,8 @@ T MeanOf(const BasicProbVector<T>& vector, std::int32_t maxStates) {
   return SumOverStates<T>(maxStates, [&](int n) { return n * vector[n]; });
 }
 
-template void SteadyStateProbs(std::int32_t, bool, ProbVector&, Real, Real, std::int32_t);
-template void SteadyStateProbs(std::int32_t, bool, FastProbVector&, Real, Real, std::int32_t);
+template void SteadyStateProbs(std::int32_t, bool, ProbVector&, Real, Real, std::int32_t, Real);
+template void SteadyStateProbs(std::int32_t, bool, FastProbVector&, Real, Real, std::int32_t, Real);
 template Real MeanOf(const ProbVector&, std::int32_t);
 template double MeanOf(const FastProbVector&, std::int32_t);
 
@@ -105,7 +129,8 @@ std::optional<std::string> ComputationRefusal(const Model& model) {
            "), so the arrival rate would fall below zero.\rLower the amplitude or raise the "
            "mean demand.";
   const Real peak = PeakArrivalRate(in);
-  if (StableServers(0, peak, in.ServiceRate) > kMaxRaisedServers)
+  // Callers who hang up keep any load in a steady state.
+  if (AbandonRate(in) == 0 && StableServers(0, peak, in.ServiceRate) > kMaxRaisedServers)
     return "The peak demand of " + GeneralText(peak) + " per hour needs more than " +
            std::to_string(kMaxRaisedServers) + " servers at a service rate of " +
            GeneralText(in.ServiceRate) +
@@ -126,7 +151,7 @@ bool ComputeSteadyState(Model& model, UserInterface& ui) {
     out.ArrivalRate[m] = ArrivalRateAt(model.inputs, static_cast<Real>(m));
     out.ServiceCapacity[m] = servers * model.inputs.ServiceRate;
     SteadyStateProbs(servers, false, out.SteadyVectors[m], out.ArrivalRate[m],
-                     model.inputs.ServiceRate, maxStates);
+                     model.inputs.ServiceRate, maxStates, AbandonRate(model.inputs));
     out.SteadyMean[m] = MeanOf(out.SteadyVectors[m], maxStates);
     // Consistency check: the mean again, in the same order and precision.
     const Real recomputed = MeanOf(out.SteadyVectors[m], maxStates);

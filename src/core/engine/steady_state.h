@@ -35,9 +35,12 @@ std::int64_t StableServers(std::int32_t servers, Real lambda, Real mu);
 // distribution (all probability on state 1). The caller guarantees that a raised
 // queue needs at most kMaxRaisedServers servers. T is Real or double: the
 // servers are raised in Real either way.
+// With callers who hang up (abandonRate theta > 0 per waiting caller) the queue
+// is M/M/s+M: in state n the death rate is min(n, s) mu + max(n - s, 0) theta, a
+// steady state exists at any load, and neither rule above applies.
 template <typename T>
 void SteadyStateProbs(std::int32_t servers, bool raiseServers, BasicProbVector<T>& vector,
-                      Real lambda, Real mu, std::int32_t maxStates);
+                      Real lambda, Real mu, std::int32_t maxStates, Real abandonRate = 0);
 
 // Mean of entries 0..maxStates (in extended precision summed in increasing n).
 template <typename T>

@@ -49,7 +49,7 @@ void FillEstimate(std::vector<BasicProbVector<T>>& vectors, const Model& model,
   const StepResults& steps = model.steps;
   for (std::int32_t k = 0; k <= steps.NumSteps; ++k) {
     SteadyStateProbs(steps.StepServers[k], true, vectors[k], steps.StepArrivalRate[k],
-                     model.inputs.ServiceRate, model.inputs.MaxStates);
+                     model.inputs.ServiceRate, model.inputs.MaxStates, AbandonRate(model.inputs));
     if (k % 200 == 0)
       ui.progress(Gauge::PctDone, static_cast<int>(std::lround(k * 100.0 / steps.NumSteps)));
   }
@@ -93,7 +93,8 @@ void RunDays(Model& model, UserInterface& ui) {
                     static_cast<int>(std::lround(iteration * 100.0 / in.MaxIterations)));
       ++iteration;
       ++steps.Days;
-      day = SweepDay(steps, in.ServiceRate, in.TimeStepSeconds, in.MaxStates, start);
+      day = SweepDay(steps, in.ServiceRate, in.TimeStepSeconds, in.MaxStates, start,
+                     AbandonRate(in));
       steps.ZeroCount += day.zeroCount;
       // d.-e. A day followed by another is closed by the next sweep.
       start = DayStart::Unclosed;
