@@ -23,7 +23,8 @@ Real StepPWait(const Model& model, const BasicProbVector<T>& vector) {
 
 Real SteadyPWait(const Model& model, int minute) {
   const MinuteResults& r = model.minutes;
-  if (!(r.ArrivalRate[minute] < r.ServiceCapacity[minute])) return 1;
+  if (AbandonRate(model.inputs) == 0 && !(r.ArrivalRate[minute] < r.ServiceCapacity[minute]))
+    return 1;
   return TailBeyond(r.SteadyVectors[minute], model.staffing.ServersOnDuty[minute] - 1,
                     model.inputs.MaxStates);
 }

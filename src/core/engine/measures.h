@@ -8,7 +8,8 @@
 
 namespace morvane {
 
-// P(wait) at minute m of the steady state: all servers on duty busy (1 when overloaded).
+// P(wait) at minute m of the steady state: all servers on duty busy (1 when
+// overloaded and nobody hangs up).
 Real SteadyPWait(const Model& model, int minute);
 // P(wait) at step k of the time-dependent run: more in system than the day's most servers.
 Real TimeDepPWait(const Model& model, std::int32_t step);

@@ -25,6 +25,11 @@ std::vector<MinuteRange> OverloadedRanges(const Model& model) {
   return ranges;
 }
 
+std::vector<MinuteRange> NoSteadyStateRanges(const Model& model) {
+  if (AbandonRate(model.inputs) > 0) return {};
+  return OverloadedRanges(model);
+}
+
 std::string OverloadedMinutesLabel(const Model& model) {
   return "Overloaded minutes = " + std::to_string(OverloadedMinutes(model));
 }

@@ -1,6 +1,7 @@
 // The overloaded minutes of the steady state: where arrivals reach the service
-// capacity the steady state holds only its placeholder (state 1, mean 1), so the
-// windows and reports say where that is.
+// capacity. When nobody hangs up the steady state there holds only its
+// placeholder (state 1, mean 1), so the windows and reports say where that is;
+// callers who hang up keep a steady state at any load, but one that loses many.
 #pragma once
 
 #include <cstdint>
@@ -25,6 +26,9 @@ struct MinuteRange {
 
 // The runs of overloaded minutes in 0..1439, in order, each as long as it goes.
 std::vector<MinuteRange> OverloadedRanges(const Model& model);
+
+// The runs with no steady state: the overloaded ones when nobody hangs up, else none.
+std::vector<MinuteRange> NoSteadyStateRanges(const Model& model);
 
 // "Overloaded minutes = 95".
 std::string OverloadedMinutesLabel(const Model& model);

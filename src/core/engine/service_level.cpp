@@ -13,20 +13,28 @@ constexpr Real kNeverAnswered = std::numeric_limits<Real>::infinity();
 template <typename Point>
 ServiceDay DayOf(std::int32_t points, Real minutesPerPoint, Real targetLevel, Point at) {
   ServiceDay day;
-  Real arrivals = 0, answered = 0, speed = 0;
+  Real arrivals = 0, inTime = 0, answered = 0, speed = 0, abandoned = 0;
   std::int32_t below = 0;
   for (std::int32_t i = 0; i < points; ++i) {
     const auto [lambda, figures] = at(i);
     if (!(lambda > 0)) continue;  // nobody arrives: nobody waits
     day.worstLevel = std::min(day.worstLevel, figures.level);
+    day.worstAbandoned = std::max(day.worstAbandoned, figures.abandoned);
     arrivals += lambda;
-    answered += lambda * figures.level;
-    speed += lambda * figures.answerSeconds;
+    inTime += lambda * figures.level;
+    abandoned += lambda * figures.abandoned;
+    // Where nobody is answered, nobody's wait counts in the ASA.
+    const Real answering = lambda * (1 - figures.abandoned);
+    if (answering > 0) {
+      answered += answering;
+      speed += answering * figures.answerSeconds;
+    }
     if (BelowTarget(lambda, figures.level, targetLevel)) ++below;
   }
   if (arrivals > 0) {
-    day.level = answered / arrivals;
-    day.answerSeconds = speed / arrivals;
+    day.level = inTime / arrivals;
+    day.answerSeconds = answered > 0 ? speed / answered : kNeverAnswered;
+    day.abandoned = abandoned / arrivals;
   }
   day.minutesBelowTarget = minutesPerPoint * below;
   return day;
@@ -60,33 +68,123 @@ template ServiceFigures ServiceOf(const ProbVector&, std::int32_t, Real, std::in
 template ServiceFigures ServiceOf(const FastProbVector&, std::int32_t, Real, std::int32_t,
                                   std::int32_t);
 
-ServiceFigures SteadyService(const Model& model, int minute) {
-  const MinuteResults& r = model.minutes;
-  if (!(r.ArrivalRate[minute] < r.ServiceCapacity[minute])) return {0, kNeverAnswered};
-  return ServiceOf(r.SteadyVectors[minute], model.staffing.ServersOnDuty[minute],
-                   model.inputs.ServiceRate, model.inputs.ServiceLevelSeconds,
-                   model.inputs.MaxStates);
+template <typename T>
+ServiceMeter<T>::ServiceMeter(Real serviceRate, Real abandonRate, std::int32_t answerSeconds,
+                              std::int32_t maxStates)
+    : serviceRate_(serviceRate),
+      abandonRate_(abandonRate),
+      answerSeconds_(answerSeconds),
+      maxStates_(maxStates) {}
+
+template <typename T>
+ServiceMeter<T>::ServiceMeter(const ScenarioInputs& inputs)
+    : ServiceMeter(inputs.ServiceRate, AbandonRate(inputs), inputs.ServiceLevelSeconds,
+                   inputs.MaxStates) {}
+
+template <typename T>
+const typename ServiceMeter<T>::Chances& ServiceMeter<T>::chancesWith(std::int32_t servers) {
+  const auto found = chances_.find(servers);
+  if (found != chances_.end()) return found->second;
+  Chances& c = chances_[servers];
+  const T theta = static_cast<T>(abandonRate_);
+  const T moving = servers * static_cast<T>(serviceRate_);  // r_0 per hour
+  const T hours = static_cast<T>(answerSeconds_) / 3600;
+  // The incomplete beta function's terms t_a, a = 0..j, in logarithms so that
+  // none underflows on the way: t_0 = (1 - x)^b, t_a = t_(a-1) x (a - 1 + b) / a.
+  const T logX = std::log(-std::expm1(-theta * hours));
+  const T b = moving / theta + 1;
+  T logTerm = -(moving + theta) * hours;
+  T below = 0;     // P(S_j > T)
+  T meanWait = 0;  // E[S_j] in hours
+  for (std::int32_t j = 0; j <= maxStates_ - servers; ++j) {
+    if (j > 0) logTerm += logX + std::log((j - 1 + b) / j);
+    below += std::exp(logTerm);
+    const T reach = moving + (j + 1) * theta;  // r_(j+1)
+    meanWait += 1 / reach;
+    const T answered = moving / reach;
+    c.answered.push_back(answered);
+    c.inTime.push_back(answered * std::max<T>(1 - below, 0));
+    c.answeredWait.push_back(answered * meanWait);
+  }
+  return c;
 }
 
-// The vectors of the last run, in the precision it used.
-ServiceFigures TimeDepService(const Model& model, std::int32_t step) {
+template <typename T>
+ServiceFigures ServiceMeter<T>::of(const BasicProbVector<T>& vector, std::int32_t servers) {
+  if (!(abandonRate_ > 0))
+    return ServiceOf(vector, servers, serviceRate_, answerSeconds_, maxStates_);
+  if (servers <= 0) return {0, kNeverAnswered, 1};
+  const Chances& c = chancesWith(servers);
+  T idle = 0, inTime = 0, answered = 0, wait = 0, abandoned = 0;
+  for (std::int32_t n = 0; n <= maxStates_; ++n) {
+    if (n < servers) {
+      idle += vector[n];
+      continue;
+    }
+    const auto j = static_cast<std::size_t>(n - servers);
+    inTime += vector[n] * c.inTime[j];
+    answered += vector[n] * c.answered[j];
+    wait += vector[n] * c.answeredWait[j];
+    abandoned += vector[n] * (1 - c.answered[j]);
+  }
+  const T answeredAll = idle + answered;
+  return {static_cast<Real>(idle + inTime),
+          answeredAll > 0 ? static_cast<Real>(wait / answeredAll) * 3600 : kNeverAnswered,
+          static_cast<Real>(abandoned)};
+}
+
+template class ServiceMeter<Real>;
+template class ServiceMeter<double>;
+
+namespace {
+
+// Minute m of the steady state with the meter of its tables.
+ServiceFigures SteadyServiceWith(ServiceMeter<Real>& meter, const Model& model, int minute) {
+  const MinuteResults& r = model.minutes;
+  if (AbandonRate(model.inputs) == 0 && !(r.ArrivalRate[minute] < r.ServiceCapacity[minute]))
+    return {0, kNeverAnswered};
+  return meter.of(r.SteadyVectors[minute], model.staffing.ServersOnDuty[minute]);
+}
+
+// Calls f(meter, vectors) with the vectors of the last run, in the precision it
+// used, and a meter of that precision.
+template <typename F>
+decltype(auto) WithStepMeter(const Model& model, F f) {
   return WithVectors(model.steps, [&](const auto& vectors) {
-    return ServiceOf(vectors[step], model.steps.StepServers[step], model.inputs.ServiceRate,
-                     model.inputs.ServiceLevelSeconds, model.inputs.MaxStates);
+    using T = std::decay_t<decltype(vectors[0][0])>;
+    ServiceMeter<T> meter(model.inputs);
+    return f(meter, vectors);
+  });
+}
+
+}  // namespace
+
+ServiceFigures SteadyService(const Model& model, int minute) {
+  ServiceMeter<Real> meter(model.inputs);
+  return SteadyServiceWith(meter, model, minute);
+}
+
+ServiceFigures TimeDepService(const Model& model, std::int32_t step) {
+  return WithStepMeter(model, [&](auto& meter, const auto& vectors) {
+    return meter.of(vectors[step], model.steps.StepServers[step]);
   });
 }
 
 ServiceDay TimeDepServiceDay(const Model& model) {
   const StepResults& steps = model.steps;
-  return DayOf(steps.NumSteps, steps.StepMinutes, model.inputs.ServiceLevelTarget / 100,
-               [&](std::int32_t k) {
-                 return std::pair{steps.StepArrivalRate[k], TimeDepService(model, k)};
-               });
+  return WithStepMeter(model, [&](auto& meter, const auto& vectors) {
+    return DayOf(steps.NumSteps, steps.StepMinutes, model.inputs.ServiceLevelTarget / 100,
+                 [&](std::int32_t k) {
+                   return std::pair{steps.StepArrivalRate[k],
+                                    meter.of(vectors[k], steps.StepServers[k])};
+                 });
+  });
 }
 
 ServiceDay SteadyServiceDay(const Model& model) {
+  ServiceMeter<Real> meter(model.inputs);
   return DayOf(kMinutesPerDay, 1, model.inputs.ServiceLevelTarget / 100, [&](std::int32_t m) {
-    return std::pair{model.minutes.ArrivalRate[m], SteadyService(model, m)};
+    return std::pair{model.minutes.ArrivalRate[m], SteadyServiceWith(meter, model, m)};
   });
 }
 
@@ -99,7 +197,9 @@ ServiceLabels ServiceLabelTexts(const Model& model, const NumberLocale& locale) 
               " s) = " + percent(day.level) + "   Worst = " + percent(day.worstLevel),
           "Avg Speed of Answer = " + seconds + " s",
           "Time SL < " + NumberText(model.inputs.ServiceLevelTarget, 5, 1, locale) +
-              " % = " + NumberText(day.minutesBelowTarget, 6, 0, locale)};
+              " % = " + NumberText(day.minutesBelowTarget, 6, 0, locale),
+          "Abandoned = " + percent(day.abandoned) + " of calls   Worst = " +
+              percent(day.worstAbandoned)};
 }
 
 }  // namespace morvane
