@@ -94,8 +94,11 @@ ExitStatus RunGABatch(BatchRequest& request, std::vector<PlanStarts> seeds, User
   result.best = state->population[result.run.best.index];
   // A run whose objectives read no service figures leaves them out of its
   // plans; the best plan's come from its computation once installed.
-  if (!NeedsOf(request.ga.settings).serviceFigures && model.steps.Computed)
-    result.best.MinutesBelowServiceTarget = TimeDepServiceDay(model).minutesBelowTarget;
+  if (!NeedsOf(request.ga.settings).serviceFigures && model.steps.Computed) {
+    const ServiceDay service = TimeDepServiceDay(model);
+    result.best.MinutesBelowServiceTarget = service.minutesBelowTarget;
+    result.best.Abandonment = service.abandoned;
+  }
   result.evaluations = state->Evaluations;
   result.precision = request.ga.settings.Evaluation;
   result.twoObjectives = request.ga.settings.twoObjectives();
@@ -114,7 +117,7 @@ std::optional<std::string> TradeoffExportRefusal(const BatchRequest& request) {
   if (!request.ga.run) return "--export-tradeoff needs a GA run (--ga).";
   if (!request.ga.settings.twoObjectives())
     return "--export-tradeoff needs a second objective (--objective2 "
-           "cost|maxpwait|minutes|service).";
+           "cost|maxpwait|minutes|service|abandon).";
   return std::nullopt;
 }
 
@@ -127,6 +130,7 @@ std::string GAJson(const GABatchResult& result) {
                      ", \"MinutesOverLimit\": " + FullPrecisionText(best.MinutesOverLimit) +
                      ", \"MinutesBelowServiceTarget\": " +
                      FullPrecisionText(best.MinutesBelowServiceTarget) +
+                     ", \"Abandonment\": " + FullPrecisionText(best.Abandonment) +
                      ", \"PersonHours\": " + FullPrecisionText(best.PersonHours) +
                      ", \"NumFullTime\": " + std::to_string(best.NumFullTime) +
                      ", \"NumPartTime\": " + std::to_string(best.NumPartTime) +

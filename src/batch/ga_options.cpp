@@ -34,6 +34,7 @@ std::optional<std::int32_t> ObjectiveItem(const std::string& word, bool second) 
   if (word == "minutes") return 2;
   if (word == "service") return kObjectiveService;
   if (word == "labour" && !second) return kObjectiveLabour;
+  if (word == "abandon") return kObjectiveAbandon;
   if (word == "none" && second) return kObjectiveNone;
   return std::nullopt;
 }
@@ -130,9 +131,9 @@ OptionGroup GAOptions() {
                     return BiasEditExit(text, settings);
                   }),
           StartInterval(),
-          Objective("--objective", "cost|maxpwait|minutes|service|labour",
+          Objective("--objective", "cost|maxpwait|minutes|service|labour|abandon",
                     &GASettings::FirstObjectiveIndex),
-          Objective("--objective2", "none|cost|maxpwait|minutes|service",
+          Objective("--objective2", "none|cost|maxpwait|minutes|service|abandon",
                     &GASettings::SecondObjectiveIndex),
           Flag("--improve-best", "improve the best plan of every generation",
                [](GARequest& ga) { SetImproveBest(ga.settings, true); }),

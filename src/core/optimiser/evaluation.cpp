@@ -23,6 +23,7 @@ void ApplyFigures(const EngineFigures& figures, const GASettings& settings, GASo
   plan.MaxPWait = figures.MaxPWait;
   plan.MinutesOverLimit = figures.MinutesOverLimit;
   plan.MinutesBelowServiceTarget = figures.MinutesBelowServiceTarget;
+  plan.Abandonment = figures.Abandonment;
   if (settings.FirstObjectiveIndex >= 0 && settings.FirstObjectiveIndex != kObjectiveNone)
     plan.Objective1 = ObjectiveValue(plan, settings.FirstObjectiveIndex, settings.MaxCost);
   plan.Objective2 = ObjectiveValue(plan, settings.SecondObjectiveIndex);
@@ -51,7 +52,8 @@ EvaluationNeeds NeedsOf(const GASettings& settings) {
   const auto reads = [&](std::int32_t item) {
     return settings.FirstObjectiveIndex == item || settings.SecondObjectiveIndex == item;
   };
-  return {settings.Evaluation, reads(kObjectiveService) || reads(kObjectiveLabour)};
+  return {settings.Evaluation,
+          reads(kObjectiveService) || reads(kObjectiveLabour) || reads(kObjectiveAbandon)};
 }
 
 std::optional<EngineFigures> TimeDependentFigures(Model& model, UserInterface& ui,
@@ -66,8 +68,11 @@ std::optional<EngineFigures> TimeDependentFigures(Model& model, UserInterface& u
   figures.TotalCost = steps.TotalPersonHours * model.inputs.DelayCost + figures.LaborCost;
   figures.MaxPWait = steps.MaxPWait;
   figures.MinutesOverLimit = steps.MinutesOverLimit;
-  if (needs.serviceFigures)
-    figures.MinutesBelowServiceTarget = TimeDepServiceDay(model).minutesBelowTarget;
+  if (needs.serviceFigures) {
+    const ServiceDay service = TimeDepServiceDay(model);
+    figures.MinutesBelowServiceTarget = service.minutesBelowTarget;
+    figures.Abandonment = service.abandoned;
+  }
   figures.StatesUsed = model.inputs.MaxStates;
   return figures;
 }

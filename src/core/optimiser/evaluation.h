@@ -32,8 +32,9 @@ bool InstallForEvaluation(Model& model, std::int32_t gaStates, const GASolution&
 bool ReachesEngine(const Model& model);
 
 // What a run's evaluations compute: the precision of the time-dependent
-// computation, and whether the day's service figures are read (by an objective
-// or a feasibility rule); a run that reads none leaves them at 0.
+// computation, and whether the day's service figures (minutes below target,
+// abandonment) are read by an objective or a feasibility rule; a run that reads
+// none leaves them at 0.
 struct EvaluationNeeds {
   Precision precision = Precision::Extended;
   bool serviceFigures = true;
@@ -51,6 +52,7 @@ struct EngineFigures {
   Real MaxPWait = 0;     // the solver's day measures
   Real MinutesOverLimit = 0;
   Real MinutesBelowServiceTarget = 0;  // the day's service figures
+  Real Abandonment = 0;
   std::int32_t StatesUsed = 0;  // MaxStates as the solver left it
 };
 

@@ -21,6 +21,8 @@ inline constexpr std::int32_t kObjectiveService = 4;
 // "Min labour cost, service target met": the labour cost of plans with no minute
 // below the service target. A first objective only.
 inline constexpr std::int32_t kObjectiveLabour = 5;
+// "Min abandonment": the share of the day's callers who hang up.
+inline constexpr std::int32_t kObjectiveAbandon = 6;
 inline constexpr std::int32_t kMaxThreads = 64;
 
 struct GASettings {
@@ -34,7 +36,8 @@ struct GASettings {
   Real FullTimeBias = 0.9L;            // -1 .. 2
   std::int32_t StartInterval = 1;      // periods: 1, 2, 4, 6, 8, 12, 16, 24, 32, 48
   // 0 "Total Cost", 1 "Min {Max P(wait)}", 2 minutes over limit, 4 minutes below service
-  // target, 5 labour cost with the service target met (first objective only)
+  // target, 5 labour cost with the service target met (first objective only),
+  // 6 abandonment
   std::int32_t FirstObjectiveIndex = 0;
   std::int32_t SecondObjectiveIndex = 3;  // the same, or 3 "None"
   bool ImproveBest = false;

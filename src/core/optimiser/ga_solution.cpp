@@ -11,6 +11,8 @@ std::string ObjectivePart(const GASolution& plan, std::int32_t item, const Numbe
       return NumberText(plan.MaxPWait, 6, 4, locale);
     case kObjectiveService:
       return NumberText(plan.MinutesBelowServiceTarget, 7, 1, locale);
+    case kObjectiveAbandon:
+      return NumberText(100 * plan.Abandonment, 7, 2, locale) + " %";
     case kObjectiveLabour:
       return CurrencyText(plan.LaborCost, 15, 2, locale) +
              (plan.MinutesBelowServiceTarget > 0
@@ -68,6 +70,8 @@ Real ObjectiveValue(const GASolution& plan, std::int32_t item, Real maxCost) {
       return plan.MinutesOverLimit;
     case kObjectiveService:
       return plan.MinutesBelowServiceTarget;
+    case kObjectiveAbandon:
+      return plan.Abandonment;
     case kObjectiveLabour:
       return plan.MinutesBelowServiceTarget > 0
                  ? UnmetTargetValue(maxCost, plan.MinutesBelowServiceTarget)

@@ -26,6 +26,7 @@ struct GASolution {
   std::int32_t NumPartTime = 0;
   Real MinutesOverLimit = 0;  // minutes with P(wait) above CriticalPWait
   Real MinutesBelowServiceTarget = 0;  // minutes with arrivals below the target service level
+  Real Abandonment = 0;  // the share of the day's callers who hang up
   Real MaxPWait = 0;
   Real TotalCost = 0;         // PersonHours * DelayCost + LaborCost
   Real LaborCost = 0;         // the employees' cost

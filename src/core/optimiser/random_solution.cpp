@@ -14,6 +14,7 @@ void Clear(GASolution& plan) {
   plan.Objective1 = 0;
   plan.MinutesOverLimit = 0;
   plan.MinutesBelowServiceTarget = 0;
+  plan.Abandonment = 0;
   plan.MaxPWait = 0;
   plan.Objective2 = 0;
   plan.TotalCost = 0;

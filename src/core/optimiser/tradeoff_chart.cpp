@@ -43,6 +43,8 @@ std::string ClickLine(std::int32_t item, double value, Real criticalPWait,
       return "Time below SL target = " + NumberText(value, 6, 1, locale);
     case kObjectiveLabour:
       return "Labour cost = " + CurrencyText(value, 12, 3, locale);
+    case kObjectiveAbandon:
+      return "Abandonment = " + NumberText(100 * value, 7, 2, locale) + " %";
     default:
       return "";
   }
@@ -79,6 +81,8 @@ std::optional<std::string> TradeoffAxisTitle(std::int32_t item, Real criticalPWa
       return "Minutes below service target";
     case kObjectiveLabour:
       return "Labour cost, service target met (" + CurrencySymbol(locale) + ")";
+    case kObjectiveAbandon:
+      return "Abandonment (share of callers)";
     default:
       return std::nullopt;
   }

@@ -66,6 +66,8 @@ std::string ObjectiveColumn(std::int32_t item) {
       return "minutes_below_service_target";
     case kObjectiveLabour:
       return "labor_cost_target_met";
+    case kObjectiveAbandon:
+      return "abandonment";
     default:
       return "none";
   }

@@ -17,6 +17,9 @@ std::string Scored(const GASolution& plan, std::int32_t item, Real criticalPWait
       return "has a maximum P(wait) of " + NumberText(plan.MaxPWait, 6, 4, locale);
     case kObjectiveService:
       return "has " + belowTarget;
+    case kObjectiveAbandon:
+      return "loses " + NumberText(100 * plan.Abandonment, 7, 2, locale) +
+             " % of its callers, who hang up";
     case kObjectiveLabour:
       return "costs " + CurrencyText(plan.LaborCost, 15, 2, locale) +
              (plan.MinutesBelowServiceTarget > 0 ? " with " + belowTarget : "");

@@ -85,7 +85,8 @@ const std::vector<Field<GASettings>> kGAFields{
 
 // The objectives by number, as the file names them.
 const char* const kObjectiveWords[] = {"TotalCost", "MaxPWait", "MinutesOverLimit", "None",
-                                       "MinutesBelowServiceTarget", "LaborCost"};
+                                       "MinutesBelowServiceTarget", "LaborCost",
+                                       "Abandonment"};
 
 const char* const kSections[] = {"format", "inputs", "demand", "plan", "ga"};
 
