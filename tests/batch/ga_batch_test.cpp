@@ -60,7 +60,7 @@ TEST_F(GABatchTest, OptionsReachTheSettingsWithinTheirRanges) {
   EXPECT_EQ(parse({"--start-interval", "5"}),
             "--start-interval 5: must be one of 1, 2, 4, 6, 8, 12, 16, 24, 32, 48");
   EXPECT_EQ(parse({"--objective", "none"}),
-            "--objective none: must be one of cost|maxpwait|minutes|service|labour");
+            "--objective none: must be one of cost|maxpwait|minutes|service|labour|abandon");
   EXPECT_EQ(parse({"--population", "251"}),
             "--population 251: Invalid Parameter Value.  Must have 5 <= X <= 250");
 }
@@ -82,7 +82,7 @@ TEST_F(GABatchTest, SettingsThatDependOnTheScenarioAreCheckedBeforeTheRun) {
   ASSERT_EQ(parse({"--export-tradeoff", "t.csv"}), std::nullopt);
   EXPECT_EQ(run(), kExitBadArguments);
   EXPECT_EQ(ui.messages.at(1), "--export-tradeoff needs a second objective (--objective2 "
-                               "cost|maxpwait|minutes|service).");
+                               "cost|maxpwait|minutes|service|abandon).");
   request = std::make_unique<BatchRequest>();
   ASSERT_EQ(ParseArguments({"--export-tradeoff", "t.csv"}, BatchOptionGroups(), *request), std::nullopt);
   EXPECT_EQ(run(), kExitBadArguments);
