@@ -170,6 +170,16 @@ ServiceFigures TimeDepService(const Model& model, std::int32_t step) {
   });
 }
 
+std::vector<ServiceFigures> TimeDepServiceSteps(const Model& model) {
+  return WithStepMeter(model, [&](auto& meter, const auto& vectors) {
+    std::vector<ServiceFigures> figures;
+    figures.reserve(static_cast<std::size_t>(model.steps.NumSteps));
+    for (std::int32_t k = 0; k < model.steps.NumSteps; ++k)
+      figures.push_back(meter.of(vectors[k], model.steps.StepServers[k]));
+    return figures;
+  });
+}
+
 ServiceDay TimeDepServiceDay(const Model& model) {
   const StepResults& steps = model.steps;
   return WithStepMeter(model, [&](auto& meter, const auto& vectors) {

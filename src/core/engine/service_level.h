@@ -82,6 +82,8 @@ class ServiceMeter {
 // time-dependent run, with the servers on duty there.
 ServiceFigures SteadyService(const Model& model, int minute);
 ServiceFigures TimeDepService(const Model& model, std::int32_t step);
+// Steps 0..NumSteps-1 of the last time-dependent run at once.
+std::vector<ServiceFigures> TimeDepServiceSteps(const Model& model);
 
 // A point counts below the target when contacts arrive there and fewer than the
 // target share of them are answered within T.

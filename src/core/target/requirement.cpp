@@ -26,19 +26,24 @@ std::string CannotMeet(const ScenarioInputs& inputs, int period) {
          "time or lower the demand there.";
 }
 
-// Steady-state service level with s servers at the period's rate, in double.
+// Steady-state service level with s servers at the period's rate, in double
+// (Erlang C, or Erlang A when callers hang up).
 Real SteadyLevel(const ScenarioInputs& inputs, std::int32_t servers, Real lambda) {
   FastProbVector vector;
   const std::int32_t states = std::max(inputs.MaxStates, servers + 1);
-  SteadyStateProbs(servers, false, vector, lambda, inputs.ServiceRate, states);
-  return ServiceOf(vector, servers, inputs.ServiceRate, inputs.ServiceLevelSeconds, states).level;
+  const Real abandonRate = AbandonRate(inputs);
+  SteadyStateProbs(servers, false, vector, lambda, inputs.ServiceRate, states, abandonRate);
+  ServiceMeter<double> meter(inputs.ServiceRate, abandonRate, inputs.ServiceLevelSeconds, states);
+  return meter.of(vector, servers).level;
 }
 
 std::optional<std::int32_t> ErlangCServers(const ScenarioInputs& inputs, Real lambda) {
   if (!(lambda > 0)) return 0;
   const Real target = inputs.ServiceLevelTarget / 100;
-  // Fewer servers than the load is overloaded: nobody is answered in time.
-  const std::int64_t stable = StableServers(0, lambda, inputs.ServiceRate);
+  // Without hang-ups, fewer servers than the load is overloaded: nobody is
+  // answered in time. Callers who hang up keep any number in a steady state.
+  const std::int64_t stable =
+      AbandonRate(inputs) > 0 ? 1 : StableServers(0, lambda, inputs.ServiceRate);
   for (std::int64_t s = stable; s <= kMostServers; ++s)
     if (!BelowTarget(lambda, SteadyLevel(inputs, static_cast<std::int32_t>(s), lambda), target))
       return static_cast<std::int32_t>(s);

@@ -7,6 +7,9 @@
 // each period and asks the time-dependent engine: every step with arrivals must
 // reach the target, the rule MinutesBelowServiceTarget counts. Queues carry over
 // from one period to the next, so the two differ where demand climbs or falls.
+// When callers hang up, both use the model with abandonment: the steady state
+// of each period is then Erlang A's, and the names below keep their Erlang C
+// spelling for the files and callers that rely on them.
 #pragma once
 
 #include <cstdint>

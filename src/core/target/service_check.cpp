@@ -41,8 +41,9 @@ TargetCheck Score(Model& work, const ScenarioInputs& scenario, const PeriodCount
   }
   const StepResults& steps = work.steps;
   const Real target = work.inputs.ServiceLevelTarget / 100;
+  const std::vector<ServiceFigures> service = TimeDepServiceSteps(work);
   for (std::int32_t k = 0; k < steps.NumSteps; ++k) {
-    if (!BelowTarget(steps.StepArrivalRate[k], TimeDepService(work, k).level, target)) continue;
+    if (!BelowTarget(steps.StepArrivalRate[k], service[k].level, target)) continue;
     const auto minute = static_cast<std::int32_t>(k * steps.StepMinutes);
     check.shortPeriod[std::min(minute / kMinutesPerPeriod, kPeriods - 1)] = true;
   }
