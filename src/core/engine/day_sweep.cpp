@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "engine/state_loops.h"
 
@@ -20,8 +21,7 @@ struct Stage {
   T serviceRate;
   T halfStep;
   int top;
-  T abandon;             // theta
-  const T* waitingRate;  // h n theta at entry n (h = halfStep), when Abandons
+  T abandon;  // theta
 
   // The services alone, all of Mu[n] for n <= s.
   T served(int n) const { return static_cast<T>(std::min(n, servers)) * serviceRate; }
@@ -56,8 +56,8 @@ inline void ForNeighbours(const T* __restrict p, int first, int last, F f) {
 
 // Calls emit(n, p[n], D[n]) for n = 0..top in increasing order, D = h/2 * dP(p).
 // Each stage reads one vector and writes others.
-template <typename T, bool Abandons, typename Emit>
-inline void StagePass(const T* __restrict p, const Stage<T, Abandons>& stage, Emit emit) {
+template <typename T, typename Emit>
+inline void StagePass(const T* __restrict p, const Stage<T, false>& stage, Emit emit) {
   const T lambda = stage.lambda;
   const T h = stage.halfStep;
   const int top = stage.top;
@@ -69,42 +69,12 @@ inline void StagePass(const T* __restrict p, const Stage<T, Abandons>& stage, Em
     emit(n, here,
          h * (lambda * below + stage.served(n + 1) * above - (lambda + stage.served(n)) * here));
   });
-  if constexpr (Abandons) {
-    // s <= n < top: all servers busy and n - s waiting, Mu[n + 1] = Mu[n] + theta.
-    // The rates come scaled by h, which saves a product per state. Doubles
-    // compute them afresh from h n theta, so that the loop vectorises; extended
-    // reals carry h (lambda + Mu[n]) along in a register.
-    const T hLambda = h * lambda;
-    const T hTheta = h * stage.abandon;
-    const auto pass = [&](int n, T below, T here, T above, T hUp, T hOut) {
-      emit(n, here, hLambda * below + hUp * above - hOut * here);
-    };
-    if constexpr (kVectorised<T>) {
-      // h Mu[n] = base + h n theta.
-      const T base = h * (stage.served(stage.servers) -
-                          static_cast<T>(stage.servers) * stage.abandon);
-      const T upBase = base + hTheta;
-      const T outBase = hLambda + base;
-      const T* __restrict waiting = stage.waitingRate;
-      ForNeighbours(p, busyFrom, top, [&](int n, T below, T here, T above) {
-        pass(n, below, here, above, upBase + waiting[n], outBase + waiting[n]);
-      });
-    } else {
-      T hOut = h * (lambda + stage.mu(busyFrom));
-      ForNeighbours(p, busyFrom, top, [&](int n, T below, T here, T above) {
-        const T hNext = hOut + hTheta;
-        pass(n, below, here, above, hNext - hLambda, hOut);
-        hOut = hNext;
-      });
-    }
-  } else {
-    // s <= n < top: all servers busy, Mu[n] = Mu[n + 1] = s * ServiceRate.
-    const T busy = stage.mu(busyFrom);
-    const T leaving = lambda + busy;
-    ForNeighbours(p, busyFrom, top, [&](int n, T below, T here, T above) {
-      emit(n, here, h * (lambda * below + busy * above - leaving * here));
-    });
-  }
+  // s <= n < top: all servers busy, Mu[n] = Mu[n + 1] = s * ServiceRate.
+  const T busy = stage.mu(busyFrom);
+  const T leaving = lambda + busy;
+  ForNeighbours(p, busyFrom, top, [&](int n, T below, T here, T above) {
+    emit(n, here, h * (lambda * below + busy * above - leaving * here));
+  });
   // Top: Lam[top] = 0 and the guards Mu[top + 1] = P[top + 1] = 0 (their product
   // is added: it turns a negative zero into +0, as the full equation does).
   const T zero = 0;
@@ -125,10 +95,10 @@ struct WorkVectors {
 };
 
 // Steps 1-6 of one Runge-Kutta step; returns the total of the clipped Xnew.
-template <typename T, bool Abandons>
-T RungeKuttaStep(const T* __restrict x, const Stage<T, Abandons>& start,
-                 const Stage<T, Abandons>& middle, const Stage<T, Abandons>& end,
-                 WorkVectors<T>& w, std::int32_t& zeroCount) {
+template <typename T>
+T RungeKuttaStep(const T* __restrict x, const Stage<T, false>& start,
+                 const Stage<T, false>& middle, const Stage<T, false>& end, WorkVectors<T>& w,
+                 std::int32_t& zeroCount) {
   T* __restrict odd = w.odd.data();
   T* __restrict even = w.even.data();
   T* __restrict sum = w.sum.data();
@@ -170,6 +140,58 @@ template <typename T>
 T SumTo(const T* vector, int top) {
   return SumOverStates<T>(top, [&](int n) { return vector[n]; });
 }
+
+// Solves (I - c A) x = rhs for the generator A of `stage` (c in hours). The
+// matrix is tridiagonal with columns that sum to 1 and a positive diagonal, so
+// elimination without pivoting is stable and rhs >= 0 gives x >= 0.
+template <typename T>
+void SolveImplicit(const Stage<T, true>& stage, T c, const T* __restrict rhs, T* __restrict x,
+                   T* __restrict ratio) {
+  const int top = stage.top;
+  const auto up = [&](int n) { return n < top ? stage.lambda : T{0}; };
+  T lastRatio = 0, lastX = 0;
+  for (int n = 0; n <= top; ++n) {
+    const T lower = n > 0 ? -c * up(n - 1) : T{0};
+    const T upper = n < top ? -c * stage.mu(n + 1) : T{0};
+    const Divisor<T> pivot(1 + c * (up(n) + stage.mu(n)) - lower * lastRatio);
+    lastRatio = ratio[n] = pivot.divide(upper);
+    lastX = x[n] = pivot.divide(rhs[n] - lower * lastX);
+  }
+  for (int n = top - 1; n >= 0; --n) x[n] = x[n] - ratio[n] * x[n + 1];
+}
+
+// One step when callers hang up. Their rates grow with the queue, so the
+// equations are stiff: an explicit step of the usual length diverges in the
+// states above the servers. This one is Alexander's two-stage, L-stable,
+// stiffly accurate diagonally implicit Runge-Kutta method of order 2:
+//   (I - g h A(t + g h)) z = x,  (I - g h A(t + h)) Xnew = x + (1 - g) / g (z - x),
+// g = 1 - 1/sqrt(2), the first stage with the servers of the step's start.
+// Returns the total of Xnew, clipped at 0, left in w.next.
+template <typename T>
+T ImplicitStep(const T* __restrict x, T lambdaStart, std::int32_t serversStart,
+               const Stage<T, true>& end, WorkVectors<T>& w, std::int32_t& zeroCount) {
+  const T g = 1 - 1 / std::sqrt(T{2});
+  const T c = g * 2 * end.halfStep;
+  Stage<T, true> first = end;
+  first.lambda = lambdaStart + g * (end.lambda - lambdaStart);
+  first.servers = serversStart;
+  T* __restrict z = w.odd.data();
+  T* __restrict rhs = w.even.data();
+  T* __restrict next = w.next.data();
+  SolveImplicit(first, c, x, z, w.sum.data());
+  const T carry = (1 - g) / g;
+  for (int n = 0; n <= end.top; ++n) rhs[n] = x[n] + carry * (z[n] - x[n]);
+  SolveImplicit(end, c, rhs, next, w.sum.data());
+  std::int32_t clipped = 0;
+  for (int n = 0; n <= end.top; ++n)
+    if (next[n] < 0) {
+      next[n] = 0;
+      ++clipped;
+    }
+  zeroCount += clipped;
+  return SumTo(next, end.top);
+}
+
 
 // The % rise of a probability against the day before.
 template <typename T>
@@ -224,8 +246,6 @@ DaySweepResult Sweep(std::vector<BasicProbVector<T>>& vectors, const StepResults
   const T rate = static_cast<T>(serviceRate);
   const T halfStep = static_cast<T>(timeStepSeconds) / 2 / 3600;
   const T abandon = static_cast<T>(abandonRate);
-  Buffer<T> waitingRate{};
-  for (int n = 0; n <= maxStates; ++n) waitingRate[n] = halfStep * (n * abandon);
   WorkVectors<T> work;
   std::int32_t zeroCount = 0;
   T maxChange = 0;
@@ -234,12 +254,16 @@ DaySweepResult Sweep(std::vector<BasicProbVector<T>>& vectors, const StepResults
     const T lambdaEnd = static_cast<T>(steps.StepArrivalRate[k]);
     const std::int32_t serversStart = steps.StepServers[k - 1];
     using Rates = Stage<T, Abandons>;
-    const T* waiting = waitingRate.data();
-    const Rates start{lambdaStart, serversStart, rate, halfStep, maxStates, abandon, waiting};
-    const Rates middle{(lambdaStart + lambdaEnd) / 2, serversStart, rate, halfStep, maxStates,
-                       abandon, waiting};
-    const Rates end{lambdaEnd, steps.StepServers[k], rate, halfStep, maxStates, abandon, waiting};
-    const T total = RungeKuttaStep(&vectors[k - 1][0], start, middle, end, work, zeroCount);
+    const Rates end{lambdaEnd, steps.StepServers[k], rate, halfStep, maxStates, abandon};
+    T total;
+    if constexpr (Abandons) {
+      total = ImplicitStep(&vectors[k - 1][0], lambdaStart, serversStart, end, work, zeroCount);
+    } else {
+      const Rates start{lambdaStart, serversStart, rate, halfStep, maxStates, abandon};
+      const Rates middle{(lambdaStart + lambdaEnd) / 2, serversStart, rate, halfStep, maxStates,
+                         abandon};
+      total = RungeKuttaStep(&vectors[k - 1][0], start, middle, end, work, zeroCount);
+    }
     StoreStep<T, Unclosed>(work.next.data(), total, vectors[k], maxStates, maxChange);
   }
   return {maxChange, zeroCount};

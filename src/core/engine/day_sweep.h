@@ -11,6 +11,12 @@
 // The rates are computed inline; in extended precision the result is bit for
 // bit that of the stage-by-stage algorithm with rate vectors. A run in double
 // precision sweeps its own vectors (FastVectors) with the same source.
+//
+// When callers hang up the death rates grow with the queue and the equations
+// are stiff: the classical step would diverge at any usual length. Each step is
+// then an L-stable two-stage implicit Runge-Kutta step of order 2 (two
+// tridiagonal solves), which keeps the probabilities at or above zero in
+// practice and needs no shorter step.
 #pragma once
 
 #include <cstdint>

@@ -168,6 +168,25 @@ TEST(Abandonment, TimeDependentRunAtConstantDemandKeepsTheSteadyFigures) {
   }
 }
 
+// Short patience makes the equations stiff: the step in force still holds, no
+// probability goes below zero, and a twelfth of the step changes nothing that shows.
+TEST(Abandonment, ShortPatienceNeedsNoShorterStep) {
+  ScriptedUserInterface ui;
+  std::vector<ServiceDay> days;
+  for (std::int32_t seconds : {60, 5}) {
+    Model model = ConstantDemand(60, 12, 30);
+    model.inputs.DemandAmplitude = 30;
+    model.inputs.TimeStepSeconds = seconds;
+    ASSERT_TRUE(ComputeTimeDependent(model, ui, Precision::Double));
+    EXPECT_EQ(model.inputs.TimeStepSeconds, seconds);
+    EXPECT_EQ(model.steps.ZeroCount, 0);
+    days.push_back(TimeDepServiceDay(model));
+  }
+  EXPECT_NEAR(days[0].level, days[1].level, 1e-5);
+  EXPECT_NEAR(days[0].abandoned, days[1].abandoned, 1e-5);
+  EXPECT_NEAR(days[0].answerSeconds, days[1].answerSeconds, 1e-5 * days[1].answerSeconds);
+}
+
 // Twice the capacity: with patience every figure is finite; without it the
 // same demand on slow servers is still refused as beyond the states.
 TEST(Abandonment, OverloadWithPatienceGivesFiniteFigures) {

@@ -43,6 +43,13 @@ TEST(Requirement, AtConstantDemandTheExactRequirementIsErlangC) {
   EXPECT_EQ(outcome.requirement->Exact, outcome.requirement->ErlangC);
   // 12 per hour at 4 per hour: 80 % within 20 s needs 6 servers.
   EXPECT_EQ(outcome.requirement->ErlangC[0], 6);
+  // With callers who hang up the requirement is Erlang A's, again the exact one.
+  Model patient = SmallDay(0);
+  patient.inputs.PatienceSeconds = 60;
+  const RequirementOutcome withPatience = ComputeRequirement(patient, ui, TargetSearch{2});
+  ASSERT_TRUE(withPatience.requirement);
+  EXPECT_EQ(withPatience.requirement->Exact, withPatience.requirement->ErlangC);
+  EXPECT_EQ(withPatience.requirement->ErlangC[0], 5);
 }
 
 TEST(Requirement, ExactRequirementMeetsTheTargetAndIsLeast) {
