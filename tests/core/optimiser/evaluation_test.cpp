@@ -59,6 +59,12 @@ TEST(Evaluation, FillsTheValuesOfTheChosenObjectives) {
   ASSERT_TRUE(EvaluateInRun(s.context, plan));
   EXPECT_EQ(plan.MinutesBelowServiceTarget, TimeDepServiceDay(here.model).minutesBelowTarget);
   EXPECT_GT(plan.MinutesBelowServiceTarget, 0);
+  // Callers who hang up, and the objective that counts them.
+  s.model.inputs.PatienceSeconds = 120;
+  s.settings.SecondObjectiveIndex = kObjectiveAbandon;
+  ASSERT_TRUE(EvaluateInRun(s.context, plan));
+  EXPECT_GT(plan.Abandonment, 0);
+  EXPECT_EQ(plan.Objective2, plan.Abandonment);
 }
 
 TEST(Evaluation, OutsideARunTheServersAreAnnounced) {
