@@ -165,7 +165,8 @@ void SolveImplicit(const Stage<T, true>& stage, T c, const T* __restrict rhs, T*
 // states above the servers. This one is Alexander's two-stage, L-stable,
 // stiffly accurate diagonally implicit Runge-Kutta method of order 2:
 //   (I - g h A(t + g h)) z = x,  (I - g h A(t + h)) Xnew = x + (1 - g) / g (z - x),
-// g = 1 - 1/sqrt(2), the first stage with the servers of the step's start.
+// g = 1 - 1/sqrt(2), the first stage with the servers of the step's start, the
+// second stage's right-hand side kept at or above zero.
 // Returns the total of Xnew, clipped at 0, left in w.next.
 template <typename T>
 T ImplicitStep(const T* __restrict x, T lambdaStart, std::int32_t serversStart,
@@ -179,8 +180,11 @@ T ImplicitStep(const T* __restrict x, T lambdaStart, std::int32_t serversStart,
   T* __restrict rhs = w.even.data();
   T* __restrict next = w.next.data();
   SolveImplicit(first, c, x, z, w.sum.data());
+  // A state that empties fast within the step (servers added, demand falling)
+  // would extrapolate below zero here; it starts the second stage from zero
+  // instead, which keeps every probability of the step at or above zero.
   const T carry = (1 - g) / g;
-  for (int n = 0; n <= end.top; ++n) rhs[n] = x[n] + carry * (z[n] - x[n]);
+  for (int n = 0; n <= end.top; ++n) rhs[n] = std::max<T>(x[n] + carry * (z[n] - x[n]), 0);
   SolveImplicit(end, c, rhs, next, w.sum.data());
   std::int32_t clipped = 0;
   for (int n = 0; n <= end.top; ++n)

@@ -15,8 +15,8 @@
 // When callers hang up the death rates grow with the queue and the equations
 // are stiff: the classical step would diverge at any usual length. Each step is
 // then an L-stable two-stage implicit Runge-Kutta step of order 2 (two
-// tridiagonal solves), which keeps the probabilities at or above zero in
-// practice and needs no shorter step.
+// tridiagonal solves, the second from a right-hand side kept at or above
+// zero), which keeps the probabilities at or above zero and needs no shorter step.
 #pragma once
 
 #include <cstdint>
