@@ -45,12 +45,17 @@ void WriteResultJson(const Model& model, std::ostream& out,
       {"Precision", '"' + PrecisionWord(steps.precision) + '"'},
   };
   const ServiceDay service = TimeDepServiceDay(model);
+  const ServiceDay steady = SteadyServiceDay(model);
   fields.insert(fields.end(),
                 {{"ServiceLevel", FullPrecisionText(service.level)},
                  {"WorstServiceLevel", FullPrecisionText(service.worstLevel)},
                  {"AverageSpeedOfAnswer", FullPrecisionText(service.answerSeconds)},
                  {"MinutesBelowServiceTarget", FullPrecisionText(service.minutesBelowTarget)},
-                 {"SteadyServiceLevel", FullPrecisionText(SteadyServiceDay(model).level)}});
+                 {"SteadyServiceLevel", FullPrecisionText(steady.level)},
+                 {"PatienceSeconds", std::to_string(model.inputs.PatienceSeconds)},
+                 {"Abandonment", FullPrecisionText(service.abandoned)},
+                 {"WorstAbandonment", FullPrecisionText(service.worstAbandoned)},
+                 {"SteadyAbandonment", FullPrecisionText(steady.abandoned)}});
   if (!model.flags.UseBaseServers) {
     fields.emplace_back("OnDutyByPeriod", JsonArray(staff.OnDutyByPeriod[OnDutyTotal]));
     fields.emplace_back("FullTimeStarts", JsonArray(staff.StartTimes[FullTime]));

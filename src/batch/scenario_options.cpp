@@ -90,6 +90,11 @@ OptionGroup ScenarioOptions() {
           RealInput("--service-rate", "services per hour per server, 0.01 to 100 (default 2.5)",
                     [](Model& m) -> Real& { return m.inputs.ServiceRate; },
                     Fixed(R::kServiceRateLow), Fixed(R::kServiceRateHigh)),
+          IntInput("--patience",
+                   "mean patience of a waiting caller in seconds, 0 to 36000 (default 0: "
+                   "nobody hangs up)",
+                   [](Model& m) -> std::int32_t& { return m.inputs.PatienceSeconds; },
+                   R::kPatienceLow, R::kPatienceHigh),
           RealInput("--delay-cost", "cost per person-hour in the system, 0 to 1000 (default 12)",
                     [](Model& m) -> Real& { return m.inputs.DelayCost; },
                     Fixed(R::kDelayCostLow), Fixed(R::kDelayCostHigh)),

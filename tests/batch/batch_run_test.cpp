@@ -45,7 +45,8 @@ TEST_F(BatchRunTest, JsonHasEveryKeyAsAFullPrecisionNumber) {
        {"TotalPersonHours", "PersonCost", "LaborCost", "TotalCost", "MaxPWait", "MinutesOverLimit",
         "FullTimeCount", "PartTimeCount", "MaxServersOnDuty", "MaxStates", "TimeStepSeconds",
         "NumSteps", "MaxTopProb", "ZeroCount", "Days", "ServiceLevel", "WorstServiceLevel",
-        "AverageSpeedOfAnswer", "MinutesBelowServiceTarget", "SteadyServiceLevel"}) {
+        "AverageSpeedOfAnswer", "MinutesBelowServiceTarget", "SteadyServiceLevel",
+        "PatienceSeconds", "Abandonment", "WorstAbandonment", "SteadyAbandonment"}) {
     const std::regex field(std::string("\"") + key + "\": (-?[0-9.e+-]+)[,}]");
     std::smatch match;
     EXPECT_TRUE(std::regex_search(json, match, field)) << key << " in " << json;
@@ -55,10 +56,32 @@ TEST_F(BatchRunTest, JsonHasEveryKeyAsAFullPrecisionNumber) {
             std::string::npos);
   EXPECT_NE(json.find("\"LaborCost\": 2250,"), std::string::npos);
   EXPECT_NE(json.find("\"NumSteps\": 1440,"), std::string::npos);
+  EXPECT_NE(json.find("\"Abandonment\": 0, \"WorstAbandonment\": 0, \"SteadyAbandonment\": 0"),
+            std::string::npos);  // nobody hangs up by default
   EXPECT_NE(json.find("\"Precision\": \"extended\""), std::string::npos);
   EXPECT_EQ(json.find("\"Requirement\""), std::string::npos);
   EXPECT_EQ(json.front(), '{');
   EXPECT_EQ(json.substr(json.size() - 2), "}\n");
+}
+
+// Two minutes of patience on the default day: a share of the callers hang up, most
+// where the queue is longest, and the steady state of every minute loses some too.
+TEST_F(BatchRunTest, CallersWhoHangUpAreCountedInTheJson) {
+  request->output.json = true;
+  request->model.inputs.PatienceSeconds = 120;
+  ASSERT_EQ(run(), kExitDone);
+  const std::string json = out.str();
+  EXPECT_NE(json.find("\"PatienceSeconds\": 120,"), std::string::npos);
+  std::smatch figures;
+  ASSERT_TRUE(std::regex_search(json, figures,
+                                std::regex(R"("Abandonment": ([0-9.e+-]+), "WorstAbandonment": )"
+                                           R"(([0-9.e+-]+), "SteadyAbandonment": ([0-9.e+-]+))")))
+      << json;
+  const double day = std::stod(figures[1]), worst = std::stod(figures[2]);
+  EXPECT_GT(day, 0.01);
+  EXPECT_GT(worst, day);
+  EXPECT_LT(worst, 1);
+  EXPECT_GT(std::stod(figures[3]), 0.01);
 }
 
 TEST_F(BatchRunTest, TablesHaveOneRowPerStepAndPerMinute) {
@@ -68,14 +91,15 @@ TEST_F(BatchRunTest, TablesHaveOneRowPerStepAndPerMinute) {
   ASSERT_EQ(run(), kExitDone);
   const auto steps = ReadLines(request->output.stepsFile);
   ASSERT_EQ(steps.size(), 1u + 961u);
-  EXPECT_EQ(steps[0], "step,minute,mean,pwait,service_level,asa,pallbusy");
+  EXPECT_EQ(steps[0], "step,minute,mean,pwait,service_level,asa,pallbusy,abandonment");
   EXPECT_TRUE(steps[1].starts_with("0,0,"));
   EXPECT_TRUE(steps[2].starts_with("1,1.5,"));
   EXPECT_TRUE(steps[961].starts_with("960,1440,"));
   const auto minutes = ReadLines(request->output.minutesFile);
   ASSERT_EQ(minutes.size(), 1u + 1441u);
   EXPECT_EQ(minutes[0],
-            "minute,arrival,capacity,servers,ss_mean,ss_pwait,ss_service_level,ss_asa,overloaded");
+            "minute,arrival,capacity,servers,ss_mean,ss_pwait,ss_service_level,ss_asa,overloaded,"
+            "ss_abandonment");
   EXPECT_TRUE(minutes[1].starts_with("0,10,15,6,"));
   EXPECT_TRUE(minutes[1441].starts_with("1440,"));
   EXPECT_NE(out.str().find("SUMMARY OF OUTPUT CONDITIONS"), std::string::npos);

@@ -44,6 +44,7 @@ TEST(EndToEnd, DefaultRunPrintsTheSummary) {
                                 "Service Level (20 s) = 55.5 %   Worst = 24.2 %\n"
                                 "Avg Speed of Answer = 700.2 s\n"
                                 "Time SL < 80.0 % = 864\n"
+                                "Abandoned = 0.0 % of calls   Worst = 0.0 %\n"
                                 "Overloaded minutes = 0\n"))
       << run.out;
 }
@@ -59,6 +60,11 @@ TEST(EndToEnd, RefusalsGoToStderrWithTheirStatus) {
   EXPECT_EQ(run.err,
             "--cycles 05: Specified value did not convert correctly... Warning\n"
             "Default value used and shown\n");
+
+  run = RunCommand("--patience 36001 --json");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "--patience 36001: Invalid Parameter Value.  Must have 0 <= X <= 36000\n");
+  EXPECT_EQ(run.out, "");
 
   run = RunCommand("--mean-demand 3 --json");
   EXPECT_EQ(run.status, 1);

@@ -23,7 +23,8 @@ TEST_F(OptionParserTest, EveryScenarioOptionReachesItsInput) {
                    "90", "--servers", "8", "--service-rate", "3.5", "--delay-cost", "10",
                    "--full-time-cost", "200", "--part-time-cost", "150", "--time-step", "30",
                    "--max-iterations", "20", "--max-change", "0.5", "--max-states", "150",
-                   "--critical-pwait", "0.3", "--sl-seconds", "30", "--sl-target", "90"}),
+                   "--critical-pwait", "0.3", "--sl-seconds", "30", "--sl-target", "90",
+                   "--patience", "120"}),
             std::nullopt);
   const ScenarioInputs& in = request.model.inputs;
   EXPECT_EQ(in.MeanDemand, 20);
@@ -42,6 +43,7 @@ TEST_F(OptionParserTest, EveryScenarioOptionReachesItsInput) {
   EXPECT_EQ(request.model.CriticalPWait, 0.3L);
   EXPECT_EQ(in.ServiceLevelSeconds, 30);
   EXPECT_EQ(in.ServiceLevelTarget, 90);
+  EXPECT_EQ(in.PatienceSeconds, 120);
   EXPECT_FALSE(in.BlockDemand);
 }
 

@@ -9,20 +9,22 @@ namespace morvane {
 
 void WriteStepTable(const Model& model, std::ostream& out) {
   const StepResults& steps = model.steps;
-  out << "step,minute,mean,pwait,service_level,asa,pallbusy\n";
+  out << "step,minute,mean,pwait,service_level,asa,pallbusy,abandonment\n";
   for (std::int32_t k = 0; k <= steps.NumSteps; ++k) {
     const Real minute = static_cast<Real>(model.inputs.TimeStepSeconds) * k / 60;
     const ServiceFigures service = TimeDepService(model, k);
     out << k << ',' << FullPrecisionText(minute) << ',' << FullPrecisionText(steps.TimeDepMean[k])
         << ',' << FullPrecisionText(TimeDepPWait(model, k)) << ','
         << FullPrecisionText(service.level) << ',' << FullPrecisionText(service.answerSeconds)
-        << ',' << FullPrecisionText(TimeDepPAllBusy(model, k)) << '\n';
+        << ',' << FullPrecisionText(TimeDepPAllBusy(model, k)) << ','
+        << FullPrecisionText(service.abandoned) << '\n';
   }
 }
 
 void WriteMinuteTable(const Model& model, std::ostream& out) {
   const MinuteResults& minutes = model.minutes;
-  out << "minute,arrival,capacity,servers,ss_mean,ss_pwait,ss_service_level,ss_asa,overloaded\n";
+  out << "minute,arrival,capacity,servers,ss_mean,ss_pwait,ss_service_level,ss_asa,overloaded,"
+         "ss_abandonment\n";
   for (int m = 0; m < kMinutePoints; ++m) {
     const ServiceFigures service = SteadyService(model, m);
     out << m << ',' << FullPrecisionText(minutes.ArrivalRate[m]) << ','
@@ -30,7 +32,8 @@ void WriteMinuteTable(const Model& model, std::ostream& out) {
         << model.staffing.ServersOnDuty[m] << ',' << FullPrecisionText(minutes.SteadyMean[m])
         << ',' << FullPrecisionText(SteadyPWait(model, m)) << ','
         << FullPrecisionText(service.level) << ',' << FullPrecisionText(service.answerSeconds)
-        << ',' << (MinuteOverloaded(model, m) ? 1 : 0) << '\n';
+        << ',' << (MinuteOverloaded(model, m) ? 1 : 0) << ','
+        << FullPrecisionText(service.abandoned) << '\n';
   }
 }
 

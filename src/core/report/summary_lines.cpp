@@ -55,6 +55,8 @@ void WriteInputs(SummaryWriter& out, const Model& model, const NumberLocale& loc
   if (model.flags.UseBaseServers)
     out.labelled("Base Number of servers", std::to_string(in.BaseServers));
   out.labelled("Mean Service Rate", NumberText(in.ServiceRate, 5, 2, locale));
+  out.labelled("Mean patience in seconds",
+               in.PatienceSeconds > 0 ? std::to_string(in.PatienceSeconds) : "0 (nobody hangs up)");
   out.labelled("Target answer time in seconds", std::to_string(in.ServiceLevelSeconds));
   out.labelled("Target service level in percent", NumberText(in.ServiceLevelTarget, 6, 2, locale));
   out.empty();
@@ -120,7 +122,7 @@ void WriteResults(SummaryWriter& out, const Model& model, const NumberLocale& lo
     out.body(*caption);
   const ServiceLabels service = ServiceLabelTexts(model, locale);
   for (const std::string* caption : {&service.ServiceLevelLabel, &service.SpeedOfAnswerLabel,
-                                     &service.TimeBelowTargetLabel})
+                                     &service.TimeBelowTargetLabel, &service.AbandonmentLabel})
     out.body(*caption);
   out.body(OverloadedMinutesLabel(model));
   if (const auto note = TruncationNote(model)) out.body(*note);

@@ -49,6 +49,8 @@ const std::vector<Field<ScenarioInputs>> kInputFields{
      R::kServiceSecondsHigh, true},
     {"ServiceLevelTarget", &ScenarioInputs::ServiceLevelTarget, R::kServiceTargetLow,
      R::kServiceTargetHigh, true},
+    {"PatienceSeconds", &ScenarioInputs::PatienceSeconds, R::kPatienceLow, R::kPatienceHigh,
+     true},
     {"DelayCost", &ScenarioInputs::DelayCost, R::kDelayCostLow, R::kDelayCostHigh},
     {"FullTimeCost", &ScenarioInputs::FullTimeCost, R::kFullTimeCostLow, R::kFullTimeCostHigh},
     {"PartTimeCost", &ScenarioInputs::PartTimeCost, 0, R::kFullTimeCostHigh},

@@ -270,7 +270,7 @@ TEST_F(ScenarioMenuTest, ExportWritesEitherTableOnlyOnceItIsComputed) {
   clickItem("ExportAction");
   EXPECT_EQ(ui.messages.back(), "File <" + minutes.toStdString() + "> written successfully.");
   const QStringList lines = morvane::testing::fileText(minutes).split('\n', Qt::SkipEmptyParts);
-  EXPECT_EQ(lines.value(0), "minute,arrival,capacity,servers,ss_mean,ss_pwait,ss_service_level,ss_asa,overloaded");
+  EXPECT_EQ(lines.value(0), "minute,arrival,capacity,servers,ss_mean,ss_pwait,ss_service_level,ss_asa,overloaded,ss_abandonment");
   EXPECT_EQ(lines.size(), 1 + 1441);
 
   // Before the time-dependent computation only the per-minute table is offered.
@@ -285,7 +285,7 @@ TEST_F(ScenarioMenuTest, ExportWritesEitherTableOnlyOnceItIsComputed) {
   click(*form, "ComputeTransientProbsButton");
   chooseFiles("ExportDialog", {steps}, "Per-step results (*.csv)");
   clickItem("ExportAction");
-  EXPECT_EQ(morvane::testing::fileText(steps).section('\n', 0, 0), "step,minute,mean,pwait,service_level,asa,pallbusy");
+  EXPECT_EQ(morvane::testing::fileText(steps).section('\n', 0, 0), "step,minute,mean,pwait,service_level,asa,pallbusy,abandonment");
   EXPECT_EQ(morvane::testing::fileText(steps).count('\n'), 1 + app.model.steps.NumSteps + 1);
 
   ui.answer(true);  // replace it

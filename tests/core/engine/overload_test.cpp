@@ -39,11 +39,11 @@ TEST(Overload, MinutesAtOrAboveCapacityAreCountedRangedAndTabled) {
   std::vector<std::string> rows;
   while (std::getline(lines, line)) rows.push_back(line);
   ASSERT_EQ(rows.size(), 1442u);
-  EXPECT_TRUE(rows[0].ends_with(",ss_asa,overloaded"));
-  EXPECT_TRUE(rows[1 + 299].ends_with(",0"));
-  EXPECT_TRUE(rows[1 + 300].ends_with(",1"));
-  EXPECT_TRUE(rows[1 + 359].ends_with(",1"));
-  EXPECT_TRUE(rows[1 + 360].ends_with(",0"));
+  EXPECT_TRUE(rows[0].ends_with(",ss_asa,overloaded,ss_abandonment"));
+  EXPECT_TRUE(rows[1 + 299].ends_with(",0,0"));  // overloaded, then nobody hangs up
+  EXPECT_TRUE(rows[1 + 300].ends_with(",1,0"));
+  EXPECT_TRUE(rows[1 + 359].ends_with(",1,0"));
+  EXPECT_TRUE(rows[1 + 360].ends_with(",0,0"));
 }
 
 TEST(Overload, RaisedServersStayCountableForAnyRate) {

@@ -62,6 +62,7 @@ TEST(SummaryLines, InputPartOfTheDefaultsInBaseMode) {
       "",
       "Base Number of servers                     = 6",
       "Mean Service Rate                          = 2.50",
+      "Mean patience in seconds                   = 0 (nobody hangs up)",
       "Target answer time in seconds              = 20",
       "Target service level in percent            = 80.00",
       "",
@@ -98,7 +99,9 @@ TEST(SummaryLines, LargeValuesKeepTheirSeparatorsAndColumn) {
   Model model;
   model.inputs.FullTimeCost = 100000;
   model.inputs.MaxPercentChange = 0.00001L;
+  model.inputs.PatienceSeconds = 36000;
   const auto texts = Texts(SummaryLines(model, kFixedLocale, false));
+  EXPECT_TRUE(Contains(texts, "Mean patience in seconds                   = 36000"));
   EXPECT_TRUE(Contains(texts, "Cost per full time employee                = $100,000.00"));
   EXPECT_TRUE(Contains(texts, "Maximum Percent Change in Probabilities    = 0.00001"));
 }
@@ -152,7 +155,7 @@ TEST(SummaryLines, OutputPartOnlyWhenResultsAreShown) {
   model.steps.TotalPersonHours = 96;
   const auto hidden = SummaryLines(model, kFixedLocale, false);
   const auto shown = SummaryLines(model, kFixedLocale, true);
-  ASSERT_EQ(shown.size(), hidden.size() + 2 + 3 + 3 + 8 + 3 + 1);
+  ASSERT_EQ(shown.size(), hidden.size() + 2 + 3 + 3 + 8 + 4 + 1);
   EXPECT_TRUE(std::equal(hidden.begin(), hidden.end(), shown.begin()));
 
   const ResultLabels labels = ResultLabelTexts(model, kFixedLocale);
@@ -168,6 +171,7 @@ TEST(SummaryLines, OutputPartOnlyWhenResultsAreShown) {
       {labels.TotalLaborCostLabel}, {labels.TotalCostLabel}, {labels.MaxProbWaitLabel},
       {labels.MaxPAllBusyLabel}, {labels.TimeOverLimitLabel}, {labels.MaxP200Label},
       {service.ServiceLevelLabel}, {service.SpeedOfAnswerLabel}, {service.TimeBelowTargetLabel},
+      {service.AbandonmentLabel},
       {"Overloaded minutes = 0"}};
   EXPECT_EQ(output, expected);
   EXPECT_EQ(output[9].text, "Total Person Cost = $1,152.00");

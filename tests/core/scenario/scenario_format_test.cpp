@@ -31,6 +31,7 @@ Scenario Changed() {
   in.ServiceRate = 3.7L;
   in.ServiceLevelSeconds = 30;
   in.ServiceLevelTarget = 90.5L;
+  in.PatienceSeconds = 150;
   in.DelayCost = 20.1L;
   in.FullTimeCost = 150;
   in.PartTimeCost = 160;  // above the full-time cost, as a later change of it may leave it
@@ -142,6 +143,8 @@ TEST(ScenarioFormat, ABadFileIsRefusedWithItsField) {
       {Edited(good, "\"MeanDemand\": 10.3,", ""), "inputs.MeanDemand: the field is missing"},
       {Edited(good, "\"MeanDemand\": 10.3", "\"MeanDemand\": 100.5"),
        "inputs.MeanDemand: Invalid Parameter Value.  Must have 1.00 <= X <= 100.00"},
+      {Edited(good, "\"PatienceSeconds\": 150", "\"PatienceSeconds\": 36001"),
+       "inputs.PatienceSeconds: Invalid Parameter Value.  Must have 0 <= X <= 36000"},
       {Edited(good, "\"BaseServers\": 9", "\"BaseServers\": 9.5"),
        "inputs.BaseServers: a whole number is needed"},
       {Edited(good, "\"BaseServers\": 9", "\"BaseServers\": 99999999999999999999"),
@@ -260,6 +263,13 @@ TEST(ScenarioFile, TheAnnotatedExampleOpensWithItsForecastAndPlan) {
   ApplyScenario(*example.scenario, model, ga);
   EXPECT_EQ(model.staffing.FullTimeCount, 20);
   EXPECT_EQ(model.staffing.PartTimeCount, 5);
+  // Its patient variant is the same scenario with callers who hang up after two minutes.
+  const ScenarioParse patient =
+      LoadScenarioFile(MORVANE_EXAMPLES_DIR "/contact_centre_day_patient.morvane");
+  ASSERT_TRUE(patient.scenario) << patient.fault;
+  Scenario expected = *example.scenario;
+  expected.inputs.PatienceSeconds = 120;
+  EXPECT_EQ(*patient.scenario, expected);
 }
 
 }  // namespace
