@@ -14,16 +14,21 @@
 
 namespace {
 
-const QStringList kObjectives{"Total Cost", "Min {Max P(wait)}", "Min minutes over limit"};
-const QString kServiceObjective = "Min minutes below service target";
-const QString kLabourObjective = "Min labour cost, service target met";  // first objective only
+// The objectives by number; each group offers some of them, in their order.
+const QStringList kObjectives{"Total Cost", "Min {Max P(wait)}", "Min minutes over limit", "None",
+                              "Min minutes below service target",
+                              "Min labour cost, service target met", "Min abandonment"};
+// The first group has no "None"; labour cost with the service target met is a first objective only.
+const QList<std::int32_t> kFirstObjectives{0, 1, 2, morvane::kObjectiveService,
+                                           morvane::kObjectiveLabour, morvane::kObjectiveAbandon};
+const QList<std::int32_t> kSecondObjectives{0, 1, 2, morvane::kObjectiveNone,
+                                            morvane::kObjectiveService, morvane::kObjectiveAbandon};
 
-// The first group has no "None", so its items after it sit one below their
-// objective numbers; the second ends with the service objective.
-int FirstItemOf(std::int32_t objective) {
-  return objective > morvane::kObjectiveNone ? objective - 1 : objective;
+QStringList Captions(const QList<std::int32_t>& objectives) {
+  QStringList captions;
+  for (const std::int32_t objective : objectives) captions << kObjectives[objective];
+  return captions;
 }
-std::int32_t FirstObjectiveOf(int item) { return item >= morvane::kObjectiveNone ? item + 1 : item; }
 
 int EvaluationItemOf(morvane::Precision precision) {
   const auto& items = morvane::kEvaluationItems;
@@ -166,12 +171,12 @@ QWidget* GASettingsPanel::buildChecks() {
 
 QWidget* GASettingsPanel::buildObjectives() {
   auto* groups = new QWidget(this);
-  FirstObjective = new RadioGroup("FirstObjective", "First Objective",
-                                  kObjectives + QStringList{kServiceObjective, kLabourObjective}, groups);
-  SecondObjective = new RadioGroup("SecondObjective", "Second Objective",
-                                   kObjectives + QStringList{"None", kServiceObjective}, groups);
-  connect(FirstObjective, &RadioGroup::itemClicked, this, &GASettingsPanel::FirstObjectiveClick);
-  connect(SecondObjective, &RadioGroup::itemClicked, this, &GASettingsPanel::SecondObjectiveClick);
+  FirstObjective = new RadioGroup("FirstObjective", "First Objective", Captions(kFirstObjectives), groups);
+  SecondObjective = new RadioGroup("SecondObjective", "Second Objective", Captions(kSecondObjectives), groups);
+  connect(FirstObjective, &RadioGroup::itemClicked, this,
+          [this](int item) { FirstObjectiveClick(kFirstObjectives[item]); });
+  connect(SecondObjective, &RadioGroup::itemClicked, this,
+          [this](int item) { SecondObjectiveClick(kSecondObjectives[item]); });
   auto* layout = new QHBoxLayout(groups);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(FirstObjective);
@@ -207,8 +212,7 @@ void GASettingsPanel::showAll() {
 
 // The objective groups and the two lists.
 void GASettingsPanel::showChoices() {
-  FirstObjective->setItemIndex(FirstItemOf(settings_.FirstObjectiveIndex));
-  SecondObjective->setItemIndex(settings_.SecondObjectiveIndex);
+  showObjectives();
   StartingInterval->setCurrentIndex(morvane::ItemOfStartInterval(settings_.StartInterval).value_or(0));
   EvaluationChoice->setCurrentIndex(EvaluationItemOf(settings_.Evaluation));
 }
@@ -217,8 +221,7 @@ void GASettingsPanel::ResetButtonClick() {
   morvane::ResetGASettings(settings_, app_.model);
   FormShow();
   showChecks();
-  FirstObjective->setItemIndex(0);
-  SecondObjective->setItemIndex(morvane::kObjectiveNone);
+  showObjectives();
   StartingInterval->setCurrentIndex(0);
   offerImprovements();  // as SecondObjectiveClick does for "None"
 }
@@ -270,15 +273,20 @@ void GASettingsPanel::offerImprovements() {
     box->setEnabled(offered);
 }
 
-void GASettingsPanel::FirstObjectiveClick(int item) {
-  if (!morvane::ChooseFirstObjective(settings_, FirstObjectiveOf(item))) return;
+void GASettingsPanel::showObjectives() {
+  FirstObjective->setItemIndex(static_cast<int>(kFirstObjectives.indexOf(settings_.FirstObjectiveIndex)));
+  SecondObjective->setItemIndex(static_cast<int>(kSecondObjectives.indexOf(settings_.SecondObjectiveIndex)));
+}
+
+void GASettingsPanel::FirstObjectiveClick(std::int32_t objective) {
+  if (!morvane::ChooseFirstObjective(settings_, objective)) return;
   clashMessage();
   SecondObjectiveClick(morvane::kObjectiveNone);
 }
 
-void GASettingsPanel::SecondObjectiveClick(int item) {
-  if (morvane::ChooseSecondObjective(settings_, item)) clashMessage();
-  SecondObjective->setItemIndex(settings_.SecondObjectiveIndex);
+void GASettingsPanel::SecondObjectiveClick(std::int32_t objective) {
+  if (morvane::ChooseSecondObjective(settings_, objective)) clashMessage();
+  showObjectives();
   if (settings_.twoObjectives()) emit secondObjectiveChosen();
   offerImprovements();
 }

@@ -76,8 +76,10 @@ class GASettingsPanel : public QWidget {
   void showChoices();
   void showSwapRule();
   void offerImprovements();
-  void FirstObjectiveClick(int item);
-  void SecondObjectiveClick(int item);
+  // Both groups from the settings' objective numbers.
+  void showObjectives();
+  void FirstObjectiveClick(std::int32_t objective);
+  void SecondObjectiveClick(std::int32_t objective);
   void clashMessage();
 
   MorvaneApp& app_;

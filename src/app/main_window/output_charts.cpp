@@ -1,5 +1,6 @@
 #include "main_window/output_charts.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QLabel>
 
@@ -98,8 +99,20 @@ void OutputCharts::buildServiceChart() {
   serviceTarget_ = OutputChart3->addSeries("Target", kDarkBlue, kWidth, bottom, left);
   steadyService_ = OutputChart3->addSeries("SS Service Level", Qt::red, kWidth, bottom, left);
   timeDepService_ = OutputChart3->addSeries("Time Dep. Service Level", kGreen, kWidth, bottom, left);
+  OutputChart3->startLegendRow();  // one row would be wider than the chart
+  steadyAbandoned_ = OutputChart3->addSeries("SS Abandonment", kOrange, kWidth, bottom, left);
+  timeDepAbandoned_ = OutputChart3->addSeries("Time Dep. Abandonment", kDarkPurple, kWidth, bottom, left);
   serviceOverload_ = new OverloadShading(*OutputChart3, bottom, left);
+  offerAbandonment();
   OutputChart3->hide();
+}
+
+// The abandonment curves have a legend entry while callers hang up.
+bool OutputCharts::offerAbandonment() {
+  const bool hangUp = app_.model.inputs.PatienceSeconds > 0;
+  for (QLineSeries* series : {steadyAbandoned_, timeDepAbandoned_})
+    OutputChart3->legendBox(series)->setVisible(hangUp);
+  return hangUp;
 }
 
 bool OutputCharts::pWaitChosen() const { return WhatToPlotGroup->itemIndex() == 1; }
@@ -120,7 +133,9 @@ void OutputCharts::drawServiceLevel(bool timeDependentShown) {
   const morvane::Model& model = app_.model;
   const double target = static_cast<double>(model.inputs.ServiceLevelTarget / 100);
   OutputChart3->setPoints(serviceTarget_, QList<QPointF>{{0, target}, {morvane::kMinutesPerDay, target}});
-  if (timeDependentShown) OutputChart3->setPoints(timeDepService_, morvane::TimeDepServiceLevelSeries(model));
+  if (!timeDependentShown) return;
+  OutputChart3->setPoints(timeDepService_, morvane::TimeDepServiceLevelSeries(model));
+  if (offerAbandonment()) OutputChart3->setPoints(timeDepAbandoned_, morvane::TimeDepAbandonmentSeries(model));
 }
 
 void OutputCharts::axisBoxExit(EntryEdit* edit, std::int32_t& value) {
@@ -154,11 +169,13 @@ void OutputCharts::MMCProbOutput(ResultsShown shown) {
 
 void OutputCharts::drawSteadyState() {
   const morvane::Model& model = app_.model;
-  const auto overloaded = morvane::OverloadedRanges(model);
-  const auto pieces = [&overloaded](const auto& points) { return OutsideRanges(QtPoints(points), overloaded); };
+  const auto none = morvane::NoSteadyStateRanges(model);
+  const auto pieces = [&none](const auto& points) { return OutsideRanges(QtPoints(points), none); };
   OutputChart->setPieces(number_.measure, pieces(morvane::SteadyNumberSeries(model)));
   OutputChart2->setPieces(pWait_.measure, pieces(morvane::SteadyPWaitSeries(model)));
   OutputChart3->setPieces(steadyService_, pieces(morvane::SteadyServiceLevelSeries(model)));
+  if (offerAbandonment()) OutputChart3->setPoints(steadyAbandoned_, morvane::SteadyAbandonmentSeries(model));
+  const auto overloaded = morvane::OverloadedRanges(model);
   for (OverloadShading* shading : {number_.overload, pWait_.overload, serviceOverload_}) shading->show(overloaded);
 }
 
@@ -200,5 +217,6 @@ void OutputCharts::clear() {
   OutputChart->clearSeries();
   OutputChart2->clearSeries();
   OutputChart3->clearSeries();
+  offerAbandonment();
   for (OverloadShading* shading : {number_.overload, pWait_.overload, serviceOverload_}) shading->show({});
 }

@@ -1,8 +1,9 @@
 // The output charts over the day, one visible at a time: "# system"
 // (OutputChart: rates and mean number in system), "P(wait)" (OutputChart2:
 // rates and probability of waiting) and "Service level" (OutputChart3: the
-// share answered in time with the target as a line), with the choice between
-// them and the (hidden) boxes of the axis maxima.
+// share answered in time with the target as a line, and the share who hang up
+// while callers do), with the choice between them and the (hidden) boxes of
+// the axis maxima.
 #pragma once
 
 #include <QObject>
@@ -25,7 +26,8 @@ class OutputCharts : public QObject {
   OutputCharts(MorvaneApp& app, QWidget* parent);
 
   // Axis maxima, then (with DrawCharts) the series of the results shown: the
-  // steady state's broken where it is overloaded, those minutes shaded.
+  // steady state's broken where there is none (NoSteadyStateRanges), the
+  // overloaded minutes shaded.
   void MMCProbOutput(ResultsShown shown);
   // Arrivals and capacity of both charts; empties the time-dependent series.
   void ShowLambdaAndMu();
@@ -69,12 +71,16 @@ class OutputCharts : public QObject {
   void buildServiceChart();
   void drawServiceLevel(bool timeDependentShown);
   void drawSteadyState();
+  // Shows or hides the abandonment curves' legend entries; true while callers hang up.
+  bool offerAbandonment();
 
   MorvaneApp& app_;
   Lines number_;
   Lines pWait_;
   QLineSeries* steadyService_;
   QLineSeries* timeDepService_;
+  QLineSeries* steadyAbandoned_;
+  QLineSeries* timeDepAbandoned_;
   QLineSeries* serviceTarget_;
   QLineSeries* pAllBusy_;
   OverloadShading* serviceOverload_;

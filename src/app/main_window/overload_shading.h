@@ -1,7 +1,8 @@
 // The overloaded minutes of the steady state on a chart over the day: one
 // shaded area on the chart's own axes, from 0 to the top of its vertical axis
-// over each run of overloaded minutes, without a legend entry. The steady
-// state holds only a placeholder there, so its curves break there too.
+// over each run of overloaded minutes, without a legend entry. When nobody
+// hangs up the steady state holds only a placeholder there, so its curves
+// break there too.
 #pragma once
 
 #include <QList>

@@ -30,6 +30,7 @@ ResultLabelsPanel::ResultLabelsPanel(QWidget* parent)
       TotalCostLabel(ResultLabel("TotalCostLabel", this)),
       ServiceLevelLabel(ResultLabel("ServiceLevelLabel", this)),
       SpeedOfAnswerLabel(ResultLabel("SpeedOfAnswerLabel", this)),
+      AbandonmentLabel(ResultLabel("AbandonmentLabel", this)),
       TimeBelowTargetLabel(ResultLabel("TimeBelowTargetLabel", this)),
       MaxPAllBusyLabel(ResultLabel("MaxPAllBusyLabel", this)),
       OverloadedMinutesLabel(ResultLabel("OverloadedMinutesLabel", this)),
@@ -40,20 +41,20 @@ ResultLabelsPanel::ResultLabelsPanel(QWidget* parent)
   grid->setVerticalSpacing(1);
   const QList<QLabel*> columns[] = {
       {TotalPersonHoursLabel, TotalPersonHoursCostLabel, TotalLaborCostLabel, TotalCostLabel,
-       ServiceLevelLabel, SpeedOfAnswerLabel},
+       ServiceLevelLabel, SpeedOfAnswerLabel, AbandonmentLabel},
       {MaxProbWaitLabel, MaxPAllBusyLabel, TimeOverLimitLabel, MaxP200Label, TimeBelowTargetLabel,
        OverloadedMinutesLabel}};
   for (int column = 0; column < 2; ++column)
     for (int row = 0; row < columns[column].size(); ++row) grid->addWidget(columns[column][row], row, column);
   TruncationLabel->setWordWrap(true);
-  grid->addWidget(TruncationLabel, 6, 0, 1, 2);
-  grid->setRowStretch(7, 1);
+  grid->addWidget(TruncationLabel, 7, 0, 1, 2);
+  grid->setRowStretch(8, 1);
 }
 
 QList<QLabel*> ResultLabelsPanel::all() const {
   return {TimeOverLimitLabel,     MaxProbWaitLabel,          MaxP200Label,  TotalPersonHoursLabel,
           TotalPersonHoursCostLabel, TotalLaborCostLabel, TotalCostLabel, ServiceLevelLabel,
-          SpeedOfAnswerLabel, TimeBelowTargetLabel, MaxPAllBusyLabel, OverloadedMinutesLabel};
+          SpeedOfAnswerLabel, AbandonmentLabel, TimeBelowTargetLabel, MaxPAllBusyLabel, OverloadedMinutesLabel};
 }
 
 void ResultLabelsPanel::setShown(bool show) {
@@ -75,6 +76,7 @@ void ResultLabelsPanel::showResults(const morvane::ResultLabels& texts,
   setPalette(colours);
   Caption(ServiceLevelLabel, service.ServiceLevelLabel);
   Caption(SpeedOfAnswerLabel, service.SpeedOfAnswerLabel);
+  Caption(AbandonmentLabel, service.AbandonmentLabel);
   Caption(TimeBelowTargetLabel, service.TimeBelowTargetLabel);
   Caption(TimeOverLimitLabel, texts.TimeOverLimitLabel);
   Caption(MaxProbWaitLabel, texts.MaxProbWaitLabel);

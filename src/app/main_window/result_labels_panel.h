@@ -38,6 +38,7 @@ class ResultLabelsPanel : public QWidget {
   QLabel* TotalCostLabel;
   QLabel* ServiceLevelLabel;
   QLabel* SpeedOfAnswerLabel;
+  QLabel* AbandonmentLabel;  // the share of callers who hang up, 0 % when nobody does
   QLabel* TimeBelowTargetLabel;
   QLabel* MaxPAllBusyLabel;
   QLabel* OverloadedMinutesLabel;

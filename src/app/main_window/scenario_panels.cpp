@@ -61,6 +61,10 @@ const Box kBoxes[] = {
      &ScenarioInputs::BaseServers, nullptr, 1, 35, nullptr, 0, FollowUp::BaseStaffing},
     {"ServiceRateEdit", "Service Rate (per hour)", "Input the service rate per hour", nullptr,
      &ScenarioInputs::ServiceRate, 0.01L, 100, nullptr, 5, FollowUp::Invalidate},
+    {"PatienceEdit", "Patience (s), 0 = none",
+     "Input the mean time in seconds a waiting caller holds before hanging up; 0: nobody hangs up",
+     &ScenarioInputs::PatienceSeconds, nullptr, morvane::InputRanges::kPatienceLow,
+     morvane::InputRanges::kPatienceHigh, nullptr, 0, FollowUp::Invalidate},
     {"ServiceSecondsEdit", "Answer within (seconds)",
      "Input the target answer time T of the service level, in seconds",
      &ScenarioInputs::ServiceLevelSeconds, nullptr, 0, 3600, nullptr, 0, FollowUp::Invalidate},
@@ -89,7 +93,7 @@ const Box kBoxes[] = {
      nullptr, 100, 500, nullptr, 0, FollowUp::Invalidate},
 };
 enum BoxIndex { kMeanDemand, kAmplitude, kCycles, kShift, kBlockMin, kServers, kServiceRate,
-                kServiceSeconds, kServiceTarget, kDelayCost, kFullTimeCost, kPartTimeCost,
+                kPatience, kServiceSeconds, kServiceTarget, kDelayCost, kFullTimeCost, kPartTimeCost,
                 kTimeStep, kMaxIterations, kMaxPercentChange, kInitMaxState };
 
 }  // namespace
@@ -108,8 +112,8 @@ ScenarioPanels::ScenarioPanels(MorvaneApp& app, QWidget* parent) : QWidget(paren
   ForecastLabel->setObjectName("ForecastLabel");
   static_cast<QFormLayout*>(demand->layout())->addRow(ForecastLabel);
 
-  QWidget* servers = panel({&kBoxes[kServers], &kBoxes[kServiceRate], &kBoxes[kServiceSeconds],
-                            &kBoxes[kServiceTarget]});
+  QWidget* servers = panel({&kBoxes[kServers], &kBoxes[kServiceRate], &kBoxes[kPatience],
+                            &kBoxes[kServiceSeconds], &kBoxes[kServiceTarget]});
   SetTimes = new CommandButton("SetTimes", "&Set Times",
                                "Click to set the shift characteristics and starting times", servers);
   ImproveCurrentSolnButton =

@@ -1,7 +1,8 @@
 // The four raised panels at the top of the main window: demand inputs; base
-// servers, service rate and the staffing buttons; the three costs; the solver
-// settings. Each box checks its value when it is left and stores it in the
-// model; what a changed value means for the results is the window's (the signals).
+// servers, service rate, callers' patience, the service target and the
+// staffing buttons; the three costs; the solver settings. Each box checks its
+// value when it is left and stores it in the model; what a changed value means
+// for the results is the window's (the signals).
 #pragma once
 
 #include <QWidget>

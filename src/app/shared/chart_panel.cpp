@@ -85,13 +85,13 @@ bool IsStairs(const QXYSeries* series) { return series->property(kStairsProperty
 
 ChartPanel::ChartPanel(const QString& objectName, const QString& title, QWidget* parent)
     : QWidget(parent), chart_(new QChart), view_(new QChartView(chart_)), legend_(new QWidget),
-      legendLayout_(new QHBoxLayout(legend_)) {
+      legendRows_(new QVBoxLayout(legend_)) {
   setObjectName(objectName);
   chart_->setTitle(title);
   chart_->legend()->hide();
   view_->setRenderHint(QPainter::Antialiasing);
-  legendLayout_->setContentsMargins(0, 0, 0, 0);
-  legendLayout_->addStretch();
+  legendRows_->setContentsMargins(0, 0, 0, 0);
+  startLegendRow();
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(2);
@@ -250,6 +250,12 @@ QLineSeries* ChartPanel::seriesNamed(const QString& title) const {
 }
 
 void ChartPanel::setLegendVisible(bool visible) { legend_->setVisible(visible); }
+
+void ChartPanel::startLegendRow() {
+  legendLayout_ = new QHBoxLayout;
+  legendLayout_->addStretch();
+  legendRows_->addLayout(legendLayout_);
+}
 
 morvane::AxisScale ChartPanel::scaleOf(QValueAxis* axis, const Limits& limits) const {
   using morvane::AxisEnd;

@@ -22,6 +22,7 @@
 
 class QCheckBox;
 class QHBoxLayout;
+class QVBoxLayout;
 
 class ChartPanel : public QWidget {
   Q_OBJECT
@@ -65,6 +66,9 @@ class ChartPanel : public QWidget {
   QLineSeries* seriesNamed(const QString& title) const;
 
   void setLegendVisible(bool visible);
+  // The legend entries of the series added from here on go on a row of their own
+  // under the others (a row whose entries are all hidden takes no room).
+  void startLegendRow();
   QCheckBox* legendBox(QAbstractSeries* series) const { return legendBoxes_.value(series); }
 
   // Fits every automatic axis end to the visible series on that axis.
@@ -87,7 +91,8 @@ class ChartPanel : public QWidget {
   QChart* chart_;
   QChartView* view_;
   QWidget* legend_;
-  QHBoxLayout* legendLayout_;
+  QVBoxLayout* legendRows_;
+  QHBoxLayout* legendLayout_ = nullptr;  // the row new entries go on
   QList<QLineSeries*> series_;
   QList<QScatterSeries*> pointSeries_;
   QHash<QLineSeries*, QList<QLineSeries*>> parts_;  // of each series drawn in pieces

@@ -21,9 +21,9 @@ QScatterSeries* ShortMarks() {
 
 RequirementChart::RequirementChart(QWidget* parent)
     : ChartPanel(QStringLiteral("RequirementChart"), QStringLiteral("Servers Required vs. On Duty"), parent) {
-  setToolTip(QStringLiteral("Servers each quarter-hour needs to meet the service target (Erlang C, and "
-                            "exactly once Plan for target has run), the servers on duty, and the "
-                            "periods short of staff"));
+  setToolTip(QStringLiteral("Servers each quarter-hour needs to meet the service target (Erlang C, "
+                            "Erlang A when callers hang up, and exactly once Plan for target has "
+                            "run), the servers on duty, and the periods short of staff"));
   QValueAxis* minutes = addDayAxis();
   QValueAxis* servers = addAxis(Qt::AlignLeft, QStringLiteral("Servers"));
   setAxisLimits(minutes, 0.0, 1440.0);
@@ -38,7 +38,8 @@ RequirementChart::RequirementChart(QWidget* parent)
   short_ = addPointSeries(ShortMarks(), minutes, servers);
 }
 
-void RequirementChart::draw(const morvane::RequirementChartSeries& series) {
+void RequirementChart::draw(const morvane::RequirementChartSeries& series, bool callersHangUp) {
+  erlangC_->setName(callersHangUp ? QStringLiteral("Erlang A requirement") : QStringLiteral("Erlang C"));
   setPoints(exact_, series.exact);
   setPoints(erlangC_, series.erlangC);
   setPoints(onDuty_, series.onDuty);

@@ -100,6 +100,6 @@ void StartTimesTab::drawCapacity(const morvane::CapacityChartSeries& series) {
   chart_->setPoints(serviceCapacity_, series.serviceCapacity);
 }
 
-void StartTimesTab::drawRequirement(const morvane::RequirementChartSeries& series) {
-  requirement_->draw(series);
+void StartTimesTab::drawRequirement(const morvane::RequirementChartSeries& series, bool callersHangUp) {
+  requirement_->draw(series, callersHangUp);
 }

@@ -34,8 +34,9 @@ class StartTimesTab : public QWidget {
 
   // Redraws "Mean Arrivals vs. Service Capacity".
   void drawCapacity(const morvane::CapacityChartSeries& series);
-  // Redraws "Servers Required vs. On Duty".
-  void drawRequirement(const morvane::RequirementChartSeries& series);
+  // Redraws "Servers Required vs. On Duty"; its steady-state curve is Erlang A's
+  // when callers hang up.
+  void drawRequirement(const morvane::RequirementChartSeries& series, bool callersHangUp);
 
  private:
   QWidget* makeChart();

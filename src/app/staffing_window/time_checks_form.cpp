@@ -162,14 +162,17 @@ void TTimeChecksForm::ScheduleGridExit() {
 }
 
 // Both charts from the model: the demand and the servers on duty in force, the
-// Erlang C requirement of the inputs and the exact one while it is known.
+// Erlang C (with patience, Erlang A) requirement of the inputs and the exact one
+// while it is known.
 void TTimeChecksForm::drawCharts() {
   const morvane::Model& model = app_.model;
   if (!model.flags.DrawCharts) return;
   startTimes_->drawCapacity(morvane::MeanArrivalsVsServiceCapacity(model));
   const morvane::ErlangCOutcome erlangC = morvane::ErlangCRequirement(model.inputs);
-  startTimes_->drawRequirement(morvane::RequirementVsOnDuty(
-      model, erlangC.refusal ? std::nullopt : std::optional(erlangC.servers), app_.exactRequirement));
+  startTimes_->drawRequirement(
+      morvane::RequirementVsOnDuty(model, erlangC.refusal ? std::nullopt : std::optional(erlangC.servers),
+                                   app_.exactRequirement),
+      model.inputs.PatienceSeconds > 0);
 }
 
 void TTimeChecksForm::showStartTimes() {

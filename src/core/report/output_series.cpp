@@ -26,6 +26,14 @@ std::vector<ChartPoint> PerStep(const Model& model, Value value) {
   return points;
 }
 
+// A service figure at steps 0..NumSteps of the last run, all worked out with one meter.
+template <typename Figure>
+std::vector<ChartPoint> PerStepService(const Model& model, Figure figure) {
+  std::vector<ServiceFigures> figures = TimeDepServiceSteps(model);
+  figures.push_back(TimeDepService(model, model.steps.NumSteps));
+  return PerStep(model, [&](std::int32_t k) { return figure(figures[k]); });
+}
+
 }  // namespace
 
 std::vector<ChartPoint> ArrivalSeries(const Model& model) {
@@ -62,7 +70,15 @@ std::vector<ChartPoint> SteadyServiceLevelSeries(const Model& model) {
 }
 
 std::vector<ChartPoint> TimeDepServiceLevelSeries(const Model& model) {
-  return PerStep(model, [&](std::int32_t k) { return TimeDepService(model, k).level; });
+  return PerStepService(model, [](const ServiceFigures& figures) { return figures.level; });
+}
+
+std::vector<ChartPoint> SteadyAbandonmentSeries(const Model& model) {
+  return PerMinute([&](int m) { return SteadyService(model, m).abandoned; });
+}
+
+std::vector<ChartPoint> TimeDepAbandonmentSeries(const Model& model) {
+  return PerStepService(model, [](const ServiceFigures& figures) { return figures.abandoned; });
 }
 
 std::vector<ChartPoint> DistributionSeries(const ProbVector& vector, std::int32_t stateLimit) {

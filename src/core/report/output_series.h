@@ -1,6 +1,6 @@
 // What the main window's charts draw, as points: the rates, the mean number in
-// system and the probability of waiting over the day, and the distribution of
-// the number in system at a chosen time.
+// system, the probability of waiting, the service level and abandonment over
+// the day, and the distribution of the number in system at a chosen time.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +24,9 @@ std::vector<ChartPoint> TimeDepPAllBusySeries(const Model& model);
 // Service level (fraction answered within the target time) per minute and per step.
 std::vector<ChartPoint> SteadyServiceLevelSeries(const Model& model);
 std::vector<ChartPoint> TimeDepServiceLevelSeries(const Model& model);
+// Abandonment (fraction of callers who hang up) per minute and per step.
+std::vector<ChartPoint> SteadyAbandonmentSeries(const Model& model);
+std::vector<ChartPoint> TimeDepAbandonmentSeries(const Model& model);
 
 // The states drawn of a distribution: n = 0, 1, ... while the probability drawn is
 // below 0.99995 or n <= stateLimit, so at least 0..stateLimit; never past the

@@ -212,7 +212,7 @@ TEST_F(GAFormTest, MinLabourCostIsAFirstObjectiveOnly) {
   const auto* first = gaChild<RadioGroup>("FirstObjective");
   const auto* second = gaChild<RadioGroup>("SecondObjective");
   EXPECT_EQ(first->item(4)->text(), "Min labour cost, service target met");
-  EXPECT_EQ(second->item(5), nullptr);
+  for (int item = 0; item < 6; ++item) EXPECT_NE(second->item(item)->text(), first->item(4)->text()) << item;
   Scenario labour;
   labour.ga.FirstObjectiveIndex = kObjectiveLabour;
   main->putInForce(labour);  // as File > Open does
@@ -224,6 +224,29 @@ TEST_F(GAFormTest, MinLabourCostIsAFirstObjectiveOnly) {
   choose("SecondObjective", 4);  // the service objective: no clash with labour
   EXPECT_EQ(ga->settings().SecondObjectiveIndex, kObjectiveService);
   EXPECT_EQ(first->itemIndex(), 4);
+}
+
+// Abandonment is objective 6 in both groups, after the numbers in use before it.
+TEST_F(GAFormTest, MinAbandonmentIsObjectiveSixInBothGroups) {
+  ui.allowMessages();
+  const auto* first = gaChild<RadioGroup>("FirstObjective");
+  const auto* second = gaChild<RadioGroup>("SecondObjective");
+  EXPECT_EQ(first->item(5)->text(), "Min abandonment");
+  EXPECT_EQ(second->item(5)->text(), "Min abandonment");
+  choose("SecondObjective", 5);
+  EXPECT_EQ(ga->settings().SecondObjectiveIndex, kObjectiveAbandon);
+  choose("FirstObjective", 5);
+  EXPECT_EQ(ga->settings().FirstObjectiveIndex, kObjectiveAbandon);
+  EXPECT_EQ(ui.messages, std::vector<std::string>{kObjectiveClashMessage});
+  EXPECT_EQ(second->itemIndex(), kObjectiveNone);
+  choose("SecondObjective", 4);
+  EXPECT_EQ(ga->settings().SecondObjectiveIndex, kObjectiveService);
+  Scenario opened;
+  opened.ga.FirstObjectiveIndex = kObjectiveService;
+  opened.ga.SecondObjectiveIndex = kObjectiveAbandon;
+  main->putInForce(opened);  // as File > Open does
+  EXPECT_EQ(first->itemIndex(), 3);
+  EXPECT_EQ(second->itemIndex(), 5);
 }
 
 TEST_F(GAFormTest, ASeededRunReportsAndInstallsWhatTheCoreRunDoes) {

@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSet>
 #include <QTest>
 #include <QtCharts/QAreaSeries>
@@ -357,9 +358,11 @@ TEST_F(MorvaneFormTest, BothComputationsFillTheChartsAndTheLabels) {
             "Max P(" + std::to_string(app.model.inputs.MaxStates) + ") = " +
                 morvane::NumberText(steps.MaxTopProb, 12, 10, morvane::kFixedLocale));
   EXPECT_EQ(text("InitMaxStateEdit").toInt(), app.model.inputs.MaxStates);
+  EXPECT_EQ(caption("AbandonmentLabel"), "Abandoned = 0.0 % of calls   Worst = 0.0 %");  // nobody hangs up
+  EXPECT_EQ(series("OutputChart3", "Time Dep. Abandonment")->count(), 0);
   for (const char* label : {"TimeOverLimitLabel", "MaxProbWaitLabel", "MaxP200Label",
                             "TotalPersonHoursLabel", "TotalPersonHoursCostLabel",
-                            "TotalLaborCostLabel", "TotalCostLabel"})
+                            "TotalLaborCostLabel", "TotalCostLabel", "AbandonmentLabel"})
     EXPECT_FALSE(child<QLabel>(label)->isHidden()) << label;
 }
 
@@ -721,6 +724,41 @@ TEST_F(MorvaneFormTest, OverloadedMinutesAreShadedAndCounted) {
   EXPECT_EQ(series("OutputChart2", "Time Dep. P(all busy)")->count(), app.model.steps.NumSteps + 1);
   enter("ServersEdit", "6");
   EXPECT_EQ(area->upperSeries()->count(), 0);
+}
+
+// With patience callers hang up: the peak five servers cannot serve is still
+// shaded, but it has a steady state, so the steady curves run through it; the
+// share who hang up is labelled, and plotted in the service-level view only
+// while callers hang up.
+TEST_F(MorvaneFormTest, CallersWhoHangUpAreCountedAndPlottedAndKeepTheSteadyCurvesWhole) {
+  enter("ServersEdit", "5");
+  enter("PatienceEdit", "120");
+  computeBoth();
+  EXPECT_EQ(series("OutputChart", "SS Number")->count(), 1441);
+  const QString abandoned = caption("AbandonmentLabel");
+  EXPECT_TRUE(abandoned.startsWith("Abandoned = ") && !abandoned.startsWith("Abandoned = 0.0 %"))
+      << abandoned.toStdString();
+
+  choose("WhatToPlotGroup", 2);
+  const auto* chart = child<ChartPanel>("OutputChart3");
+  QLineSeries* steady = series("OutputChart3", "SS Abandonment");
+  QLineSeries* timeDependent = series("OutputChart3", "Time Dep. Abandonment");
+  EXPECT_EQ(steady->count(), 1441);
+  ASSERT_EQ(timeDependent->count(), app.model.steps.NumSteps + 1);
+  double worst = 0;
+  for (const QPointF& point : timeDependent->points()) worst = std::max(worst, point.y());
+  EXPECT_TRUE(worst > 0 && worst < 1) << worst;
+  for (QLineSeries* curve : {steady, timeDependent}) EXPECT_TRUE(chart->legendBox(curve)->isVisible());
+  // Their legend entries leave the window's content as narrow as a laptop's screen.
+  EXPECT_LE(child<QScrollArea>("MainScrollArea")->widget()->minimumSizeHint().width(), 1366 - 8 - 12);
+
+  enter("PatienceEdit", "0");
+  EXPECT_EQ(timeDependent->count(), 0);
+  EXPECT_TRUE(child<QLabel>("AbandonmentLabel")->isHidden());
+  click("MMCProbButton");
+  EXPECT_EQ(steady->count(), 0);
+  EXPECT_LT(series("OutputChart", "SS Number")->count(), 1441);  // broken at the overload again
+  for (QLineSeries* curve : {steady, timeDependent}) EXPECT_FALSE(chart->legendBox(curve)->isVisible());
 }
 
 TEST_F(MorvaneFormTest, ResetForgetsTheForecastItTurnsOff) {

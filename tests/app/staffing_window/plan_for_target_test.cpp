@@ -12,6 +12,7 @@
 #include <QTest>
 #include <algorithm>
 #include <memory>
+#include <numeric>
 
 #include "program/morvane_windows.h"
 #include "shared/file_choice_dialog.h"
@@ -127,6 +128,26 @@ TEST_F(PlanForTargetTest, PlanForTargetPutsInForceAPlanWithNoPeriodShort) {
   QTest::keyClick(target, Qt::Key_Tab);
   click(windows->main, "SetTimes");
   EXPECT_EQ(series("Exact").count(), 0);
+}
+
+// Callers who hang up free the servers sooner: with a patience typed in the
+// main window, the steady-state requirement is Erlang A's, lower over the day.
+TEST_F(PlanForTargetTest, WithPatienceTheRequirementIsErlangA) {
+  const std::vector<double> erlangC = Steps(series("Erlang C"));
+  ui.answer(true);  // satisfied with the schedule
+  click("ExitButton");
+  ShowActive(windows->main);
+  auto* patience = Control<QLineEdit>(windows->main, "PatienceEdit");
+  QTest::mouseClick(patience, Qt::LeftButton);
+  QTest::keyClick(patience, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(patience, "120");
+  QTest::keyClick(patience, Qt::Key_Tab);
+  click(windows->main, "SetTimes");
+  EXPECT_EQ(chart().seriesNamed("Erlang C"), nullptr);
+  const std::vector<double> erlangA = Steps(series("Erlang A requirement"));
+  ASSERT_EQ(erlangA.size(), 96u);
+  EXPECT_LT(std::accumulate(erlangA.begin(), erlangA.end(), 0.0),
+            std::accumulate(erlangC.begin(), erlangC.end(), 0.0));
 }
 
 // Stop, or a target no plan can meet, ends the search with nothing changed;
