@@ -7,11 +7,12 @@
 namespace morvane {
 namespace {
 
-// 1 - sum of entries 0..last, the sum kept inside the distribution.
+// 1 - sum of entries 0..last, the sum kept inside the distribution; a sum that
+// rounds above 1 leaves no tail rather than a negative one.
 template <typename T>
 T TailBeyond(const BasicProbVector<T>& vector, std::int64_t last, std::int32_t maxStates) {
   const auto stop = static_cast<int>(std::min<std::int64_t>(last, maxStates));
-  return 1 - SumOverStates<T>(stop, [&](int n) { return vector[n]; });
+  return std::max<T>(1 - SumOverStates<T>(stop, [&](int n) { return vector[n]; }), 0);
 }
 
 template <typename T>

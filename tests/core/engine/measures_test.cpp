@@ -96,6 +96,10 @@ TEST(ProbabilityAllBusy, CountsFromTheStepsServersOverStepsWithArrivals) {
   model.steps.StepArrivalRate[5] = 3;
   EXPECT_EQ(MaxPAllBusy(model), 1);
   EXPECT_EQ(ResultLabelTexts(model, kFixedLocale).MaxPAllBusyLabel, "Max P(all busy) = 1.000");
+  // A distribution whose entries round to a sum above 1 has no tail, not a negative one.
+  Model rounded = ModelWithSteps(Masses({{0, 0.5L + 1e-18L}, {1, 0.5L}}));
+  rounded.steps.StepServers[0] = 2;
+  EXPECT_EQ(TimeDepPAllBusy(rounded, 0), 0);
 }
 
 TEST(ResultLabelTexts, CaptionsOfTheSevenLabels) {
