@@ -43,35 +43,24 @@ ErlangA ErlangAFigures(Real lambda, Real mu, int s, Real theta, Real seconds) {
       continue;
     }
     a.queue += (n - s) * p[n];
-    // The tagged caller with k ahead leaves that state at rate s mu + k theta + theta.
+    // The tagged caller with k ahead moves up at r(k) = s mu + k theta and leaves
+    // that state at q(k) = r(k) + theta; P(answered by t) by uniformisation.
     const int j = n - s;
-    std::vector<Real> out(j + 1);
-    for (int k = 0; k <= j; ++k) out[k] = s * mu + k * theta + theta;
+    const auto r = [&](int k) { return s * mu + k * theta; };
     Real reach = 1, meanWait = 0;
-    for (int k = j; k >= 0; --k) {
-      reach *= (out[k] - theta) / out[k];
-      meanWait += 1 / out[k];
+    for (int k = 0; k <= j; ++k) {
+      reach *= r(k) / (r(k) + theta);
+      meanWait += 1 / (r(k) + theta);
     }
-    // P(answered by t): uniformisation of the chain k = j..0 -> answered, abandoned.
-    const Real rate = out[j];
+    const Real rate = r(j) + theta;
     std::vector<Real> at(j + 1, 0);
     at[j] = 1;
     Real inTime = 0, done = 0, weight = std::exp(-rate * t);
-    for (int m = 0; m < rate * t || weight > 1e-30L; ++m) {
+    for (int m = 0; m < rate * t || weight > 1e-30L; ++m, weight *= rate * t / m) {
       inTime += weight * done;
-      std::vector<Real> next(j + 1, 0);
-      Real newlyDone = 0;
-      for (int k = 0; k <= j; ++k) {
-        next[k] += at[k] * (1 - out[k] / rate);
-        const Real moved = at[k] * (out[k] - theta) / rate;
-        if (k == 0)
-          newlyDone += moved;
-        else
-          next[k - 1] += moved;
-      }
-      at = next;
-      done += newlyDone;
-      weight *= rate * t / (m + 1);
+      done += at[0] * r(0) / rate;
+      for (int k = 0; k <= j; ++k)
+        at[k] = at[k] * (1 - (r(k) + theta) / rate) + (k < j ? at[k + 1] * r(k + 1) / rate : 0);
     }
     a.level += p[n] * inTime;
     answered += p[n] * reach;
@@ -187,7 +176,7 @@ TEST(Abandonment, ShortPatienceNeedsNoShorterStep) {
   EXPECT_NEAR(days[0].answerSeconds, days[1].answerSeconds, 1e-5 * days[1].answerSeconds);
 }
 
-// Twice the capacity: with patience every figure is finite; without it the
+// Demand far beyond the capacity: with patience every figure is finite; without it the
 // same demand on slow servers is still refused as beyond the states.
 TEST(Abandonment, OverloadWithPatienceGivesFiniteFigures) {
   Model model = ConstantDemand(100, 8, 60);
