@@ -93,7 +93,7 @@ OutputCharts::Lines OutputCharts::build(ChartPanel* chart, const QString& leftTi
 
 void OutputCharts::buildServiceChart() {
   QValueAxis* bottom = OutputChart3->addDayAxis();
-  QValueAxis* left = OutputChart3->addAxis(Qt::AlignLeft, "Service Level");
+  QValueAxis* left = serviceAxis_ = OutputChart3->addAxis(Qt::AlignLeft, "Service Level");
   OutputChart3->setAxisLimits(left, 0, 1);
   bottom->setTickCount(7);  // every 4 hours
   serviceTarget_ = OutputChart3->addSeries("Target", kDarkBlue, kWidth, bottom, left);
@@ -112,6 +112,7 @@ bool OutputCharts::offerAbandonment() {
   const bool hangUp = app_.model.inputs.PatienceSeconds > 0;
   for (QLineSeries* series : {steadyAbandoned_, timeDepAbandoned_})
     OutputChart3->legendBox(series)->setVisible(hangUp);
+  serviceAxis_->setTitleText(hangUp ? "Share of Callers" : "Service Level");
   return hangUp;
 }
 

@@ -71,7 +71,8 @@ class OutputCharts : public QObject {
   void buildServiceChart();
   void drawServiceLevel(bool timeDependentShown);
   void drawSteadyState();
-  // Shows or hides the abandonment curves' legend entries; true while callers hang up.
+  // Shows or hides the abandonment curves' legend entries and names the axis for
+  // what it carries; true while callers hang up.
   bool offerAbandonment();
 
   MorvaneApp& app_;
@@ -82,6 +83,7 @@ class OutputCharts : public QObject {
   QLineSeries* steadyAbandoned_;
   QLineSeries* timeDepAbandoned_;
   QLineSeries* serviceTarget_;
+  QValueAxis* serviceAxis_;
   QLineSeries* pAllBusy_;
   OverloadShading* serviceOverload_;
 };

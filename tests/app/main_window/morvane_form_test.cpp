@@ -749,6 +749,8 @@ TEST_F(MorvaneFormTest, CallersWhoHangUpAreCountedAndPlottedAndKeepTheSteadyCurv
   for (const QPointF& point : timeDependent->points()) worst = std::max(worst, point.y());
   EXPECT_TRUE(worst > 0 && worst < 1) << worst;
   for (QLineSeries* curve : {steady, timeDependent}) EXPECT_TRUE(chart->legendBox(curve)->isVisible());
+  const auto* axis = static_cast<QValueAxis*>(chart->chart()->axes(Qt::Vertical)[0]);
+  EXPECT_EQ(axis->titleText(), "Share of Callers");
   // Their legend entries leave the window's content as narrow as a laptop's screen.
   EXPECT_LE(child<QScrollArea>("MainScrollArea")->widget()->minimumSizeHint().width(), 1366 - 8 - 12);
 
@@ -759,6 +761,7 @@ TEST_F(MorvaneFormTest, CallersWhoHangUpAreCountedAndPlottedAndKeepTheSteadyCurv
   EXPECT_EQ(steady->count(), 0);
   EXPECT_LT(series("OutputChart", "SS Number")->count(), 1441);  // broken at the overload again
   for (QLineSeries* curve : {steady, timeDependent}) EXPECT_FALSE(chart->legendBox(curve)->isVisible());
+  EXPECT_EQ(axis->titleText(), "Service Level");
 }
 
 TEST_F(MorvaneFormTest, ResetForgetsTheForecastItTurnsOff) {
