@@ -166,11 +166,12 @@ void SolveImplicit(const Stage<T, true>& stage, T c, const T* __restrict rhs, T*
 // stiffly accurate diagonally implicit Runge-Kutta method of order 2:
 //   (I - g h A(t + g h)) z = x,  (I - g h A(t + h)) Xnew = x + (1 - g) / g (z - x),
 // g = 1 - 1/sqrt(2), the first stage with the servers of the step's start, the
-// second stage's right-hand side kept at or above zero.
-// Returns the total of Xnew, clipped at 0, left in w.next.
+// second stage's right-hand side kept at or above zero. Nothing is ever clipped:
+// every solve maps entries at or above zero to entries at or above zero.
+// Returns the total of Xnew, left in w.next.
 template <typename T>
 T ImplicitStep(const T* __restrict x, T lambdaStart, std::int32_t serversStart,
-               const Stage<T, true>& end, WorkVectors<T>& w, std::int32_t& zeroCount) {
+               const Stage<T, true>& end, WorkVectors<T>& w) {
   const T g = 1 - 1 / std::sqrt(T{2});
   const T c = g * 2 * end.halfStep;
   Stage<T, true> first = end;
@@ -186,16 +187,8 @@ T ImplicitStep(const T* __restrict x, T lambdaStart, std::int32_t serversStart,
   const T carry = (1 - g) / g;
   for (int n = 0; n <= end.top; ++n) rhs[n] = std::max<T>(x[n] + carry * (z[n] - x[n]), 0);
   SolveImplicit(end, c, rhs, next, w.sum.data());
-  std::int32_t clipped = 0;
-  for (int n = 0; n <= end.top; ++n)
-    if (next[n] < 0) {
-      next[n] = 0;
-      ++clipped;
-    }
-  zeroCount += clipped;
   return SumTo(next, end.top);
 }
-
 
 // The % rise of a probability against the day before.
 template <typename T>
@@ -261,7 +254,7 @@ DaySweepResult Sweep(std::vector<BasicProbVector<T>>& vectors, const StepResults
     const Rates end{lambdaEnd, steps.StepServers[k], rate, halfStep, maxStates, abandon};
     T total;
     if constexpr (Abandons) {
-      total = ImplicitStep(&vectors[k - 1][0], lambdaStart, serversStart, end, work, zeroCount);
+      total = ImplicitStep(&vectors[k - 1][0], lambdaStart, serversStart, end, work);
     } else {
       const Rates start{lambdaStart, serversStart, rate, halfStep, maxStates, abandon};
       const Rates middle{(lambdaStart + lambdaEnd) / 2, serversStart, rate, halfStep, maxStates,

@@ -136,45 +136,25 @@ ServiceFigures ServiceMeter<T>::of(const BasicProbVector<T>& vector, std::int32_
 template class ServiceMeter<Real>;
 template class ServiceMeter<double>;
 
-namespace {
-
-// Minute m of the steady state with the meter of its tables.
-ServiceFigures SteadyServiceWith(ServiceMeter<Real>& meter, const Model& model, int minute) {
+std::vector<ServiceFigures> SteadyServiceMinutes(const Model& model) {
   const MinuteResults& r = model.minutes;
-  if (AbandonRate(model.inputs) == 0 && !(r.ArrivalRate[minute] < r.ServiceCapacity[minute]))
-    return {0, kNeverAnswered};
-  return meter.of(r.SteadyVectors[minute], model.staffing.ServersOnDuty[minute]);
-}
-
-// Calls f(meter, vectors) with the vectors of the last run, in the precision it
-// used, and a meter of that precision.
-template <typename F>
-decltype(auto) WithStepMeter(const Model& model, F f) {
-  return WithVectors(model.steps, [&](const auto& vectors) {
-    using T = std::decay_t<decltype(vectors[0][0])>;
-    ServiceMeter<T> meter(model.inputs);
-    return f(meter, vectors);
-  });
-}
-
-}  // namespace
-
-ServiceFigures SteadyService(const Model& model, int minute) {
+  const bool placeholders = AbandonRate(model.inputs) == 0;
   ServiceMeter<Real> meter(model.inputs);
-  return SteadyServiceWith(meter, model, minute);
-}
-
-ServiceFigures TimeDepService(const Model& model, std::int32_t step) {
-  return WithStepMeter(model, [&](auto& meter, const auto& vectors) {
-    return meter.of(vectors[step], model.steps.StepServers[step]);
-  });
+  std::vector<ServiceFigures> figures;
+  figures.reserve(kMinutePoints);
+  for (int m = 0; m < kMinutePoints; ++m)
+    figures.push_back(placeholders && !(r.ArrivalRate[m] < r.ServiceCapacity[m])
+                          ? ServiceFigures{0, kNeverAnswered}
+                          : meter.of(r.SteadyVectors[m], model.staffing.ServersOnDuty[m]));
+  return figures;
 }
 
 std::vector<ServiceFigures> TimeDepServiceSteps(const Model& model) {
-  return WithStepMeter(model, [&](auto& meter, const auto& vectors) {
+  return WithVectors(model.steps, [&](const auto& vectors) {
+    ServiceMeter<std::decay_t<decltype(vectors[0][0])>> meter(model.inputs);
     std::vector<ServiceFigures> figures;
-    figures.reserve(static_cast<std::size_t>(model.steps.NumSteps));
-    for (std::int32_t k = 0; k < model.steps.NumSteps; ++k)
+    figures.reserve(static_cast<std::size_t>(model.steps.NumSteps) + 1);
+    for (std::int32_t k = 0; k <= model.steps.NumSteps; ++k)
       figures.push_back(meter.of(vectors[k], model.steps.StepServers[k]));
     return figures;
   });
@@ -182,19 +162,15 @@ std::vector<ServiceFigures> TimeDepServiceSteps(const Model& model) {
 
 ServiceDay TimeDepServiceDay(const Model& model) {
   const StepResults& steps = model.steps;
-  return WithStepMeter(model, [&](auto& meter, const auto& vectors) {
-    return DayOf(steps.NumSteps, steps.StepMinutes, model.inputs.ServiceLevelTarget / 100,
-                 [&](std::int32_t k) {
-                   return std::pair{steps.StepArrivalRate[k],
-                                    meter.of(vectors[k], steps.StepServers[k])};
-                 });
-  });
+  const std::vector<ServiceFigures> figures = TimeDepServiceSteps(model);
+  return DayOf(steps.NumSteps, steps.StepMinutes, model.inputs.ServiceLevelTarget / 100,
+               [&](std::int32_t k) { return std::pair{steps.StepArrivalRate[k], figures[k]}; });
 }
 
 ServiceDay SteadyServiceDay(const Model& model) {
-  ServiceMeter<Real> meter(model.inputs);
+  const std::vector<ServiceFigures> figures = SteadyServiceMinutes(model);
   return DayOf(kMinutesPerDay, 1, model.inputs.ServiceLevelTarget / 100, [&](std::int32_t m) {
-    return std::pair{model.minutes.ArrivalRate[m], SteadyServiceWith(meter, model, m)};
+    return std::pair{model.minutes.ArrivalRate[m], figures[m]};
   });
 }
 

@@ -77,12 +77,10 @@ class ServiceMeter {
   std::map<std::int32_t, Chances> chances_;
 };
 
-// Minute m of the steady state (when nobody hangs up, an overloaded minute
-// answers nobody in time and has an infinite ASA) and step k of the
-// time-dependent run, with the servers on duty there.
-ServiceFigures SteadyService(const Model& model, int minute);
-ServiceFigures TimeDepService(const Model& model, std::int32_t step);
-// Steps 0..NumSteps-1 of the last time-dependent run at once.
+// Minutes 0..1440 of the steady state (when nobody hangs up, an overloaded
+// minute answers nobody in time and has an infinite ASA) and steps 0..NumSteps
+// of the last time-dependent run, each with the servers on duty there.
+std::vector<ServiceFigures> SteadyServiceMinutes(const Model& model);
 std::vector<ServiceFigures> TimeDepServiceSteps(const Model& model);
 
 // A point counts below the target when contacts arrive there and fewer than the

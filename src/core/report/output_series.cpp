@@ -26,14 +26,6 @@ std::vector<ChartPoint> PerStep(const Model& model, Value value) {
   return points;
 }
 
-// A service figure at steps 0..NumSteps of the last run, all worked out with one meter.
-template <typename Figure>
-std::vector<ChartPoint> PerStepService(const Model& model, Figure figure) {
-  std::vector<ServiceFigures> figures = TimeDepServiceSteps(model);
-  figures.push_back(TimeDepService(model, model.steps.NumSteps));
-  return PerStep(model, [&](std::int32_t k) { return figure(figures[k]); });
-}
-
 }  // namespace
 
 std::vector<ChartPoint> ArrivalSeries(const Model& model) {
@@ -66,19 +58,23 @@ std::vector<ChartPoint> TimeDepPAllBusySeries(const Model& model) {
 }
 
 std::vector<ChartPoint> SteadyServiceLevelSeries(const Model& model) {
-  return PerMinute([&](int m) { return SteadyService(model, m).level; });
+  const std::vector<ServiceFigures> figures = SteadyServiceMinutes(model);
+  return PerMinute([&](int m) { return figures[m].level; });
 }
 
 std::vector<ChartPoint> TimeDepServiceLevelSeries(const Model& model) {
-  return PerStepService(model, [](const ServiceFigures& figures) { return figures.level; });
+  const std::vector<ServiceFigures> figures = TimeDepServiceSteps(model);
+  return PerStep(model, [&](std::int32_t k) { return figures[k].level; });
 }
 
 std::vector<ChartPoint> SteadyAbandonmentSeries(const Model& model) {
-  return PerMinute([&](int m) { return SteadyService(model, m).abandoned; });
+  const std::vector<ServiceFigures> figures = SteadyServiceMinutes(model);
+  return PerMinute([&](int m) { return figures[m].abandoned; });
 }
 
 std::vector<ChartPoint> TimeDepAbandonmentSeries(const Model& model) {
-  return PerStepService(model, [](const ServiceFigures& figures) { return figures.abandoned; });
+  const std::vector<ServiceFigures> figures = TimeDepServiceSteps(model);
+  return PerStep(model, [&](std::int32_t k) { return figures[k].abandoned; });
 }
 
 std::vector<ChartPoint> DistributionSeries(const ProbVector& vector, std::int32_t stateLimit) {

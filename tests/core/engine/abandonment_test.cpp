@@ -145,7 +145,7 @@ TEST(Abandonment, TimeDependentRunAtConstantDemandKeepsTheSteadyFigures) {
   Model model = ConstantDemand(60, 9, 90);
   ScriptedUserInterface ui;
   ASSERT_TRUE(ComputeSteadyState(model, ui));
-  const ServiceFigures steady = SteadyService(model, 600);
+  const ServiceFigures steady = SteadyServiceMinutes(model)[600];
   EXPECT_GT(steady.abandoned, 0.01);
   for (Precision precision : {Precision::Extended, Precision::Double}) {
     ASSERT_TRUE(ComputeTimeDependent(model, ui, precision));

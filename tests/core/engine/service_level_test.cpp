@@ -51,7 +51,7 @@ TEST(ServiceLevel, SteadyStateIsErlangCAndTheRunConvergesToIt) {
     ScriptedUserInterface ui;
     ASSERT_TRUE(ComputeSteadyState(model, ui) && ComputeTimeDependent(model, ui));
     const ErlangC expected = ErlangCFigures(lambda, 2.5L, servers, seconds);
-    const ServiceFigures steady = SteadyService(model, 600);
+    const ServiceFigures steady = SteadyServiceMinutes(model)[600];
     EXPECT_NEAR(steady.level, expected.level, 1e-9L);
     EXPECT_NEAR(steady.answerSeconds, expected.answerSeconds, 1e-9L);
     const ServiceDay day = TimeDepServiceDay(model);
