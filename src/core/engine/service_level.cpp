@@ -153,7 +153,9 @@ std::vector<ServiceFigures> TimeDepServiceSteps(const Model& model) {
   return WithVectors(model.steps, [&](const auto& vectors) {
     ServiceMeter<std::decay_t<decltype(vectors[0][0])>> meter(model.inputs);
     std::vector<ServiceFigures> figures;
-    figures.reserve(static_cast<std::size_t>(model.steps.NumSteps) + 1);
+    const auto points = static_cast<std::size_t>(model.steps.NumSteps) + 1;
+    if (vectors.size() < points) return figures;  // no run yet
+    figures.reserve(points);
     for (std::int32_t k = 0; k <= model.steps.NumSteps; ++k)
       figures.push_back(meter.of(vectors[k], model.steps.StepServers[k]));
     return figures;

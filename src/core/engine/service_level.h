@@ -79,7 +79,8 @@ class ServiceMeter {
 
 // Minutes 0..1440 of the steady state (when nobody hangs up, an overloaded
 // minute answers nobody in time and has an infinite ASA) and steps 0..NumSteps
-// of the last time-dependent run, each with the servers on duty there.
+// of the last time-dependent run (none before a run), each with the servers on
+// duty there.
 std::vector<ServiceFigures> SteadyServiceMinutes(const Model& model);
 std::vector<ServiceFigures> TimeDepServiceSteps(const Model& model);
 
